@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Flarewick needs.
+# Idempotent: does nothing when all packages are present, and refreshes the
+# package lists only when something has to be installed.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake pkg-config ninja-build
+  libwxgtk3.2-dev libwxgtk-webview3.2-dev libgtk-3-dev
+  libjsoncpp-dev libglew-dev libx11-dev libgl-dev
+  libpng-dev libjpeg-dev zlib1g-dev libtinyxml2-dev libcurl4-openssl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
+  x11-utils x11-apps xdotool imagemagick
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null

@@ -1,0 +1,50 @@
+// Finding, measuring, reading and closing real X windows in tests.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+};
+
+// Pixels read back from the screen, row by row from the top left.
+struct Screenshot {
+    int width = 0, height = 0;
+    std::vector<Rgb> pixels;
+    Rgb at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    bool savePpm(const std::string& path) const;
+};
+
+class X11Session {
+public:
+    X11Session();  // opens $DISPLAY; ok() tells whether it worked
+    ~X11Session();
+    X11Session(const X11Session&) = delete;
+    X11Session& operator=(const X11Session&) = delete;
+
+    bool ok() const { return m_display != nullptr; }
+    Display* display() const { return m_display; }
+
+    // The first mapped window (depth-first from the root) whose title is
+    // exactly `title`, waiting up to `seconds`; 0 when none appeared.
+    Window waitForWindow(const std::string& title, double seconds);
+    std::string title(Window w);
+    bool mapped(Window w);
+    // Size of a window's area and its position on the screen.
+    bool geometry(Window w, int& x, int& y, int& width, int& height);
+    // Direct children of a window.
+    std::vector<Window> children(Window w);
+    // Asks the window to close as a window manager would (WM_DELETE_WINDOW).
+    void requestClose(Window w);
+    // Reads a rectangle of the screen (root window coordinates).
+    Screenshot grab(int x, int y, int width, int height);
+    Screenshot grabWindow(Window w);
+
+private:
+    Window find(Window from, const std::string& title);
+    Display* m_display = nullptr;
+};
