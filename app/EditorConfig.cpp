@@ -110,7 +110,7 @@ bool LoadEditorConfig(const std::string& path) {
         doc = Json::Value(Json::objectValue);
     }
     EditorConfig = doc;
-    if (!complete) g_unparsedFile = path;
+    g_unparsedFile = complete ? std::string() : path;
     return true;
 }
 

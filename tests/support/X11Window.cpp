@@ -1,6 +1,7 @@
 // X11 helpers for tests that drive the real program.
 #include "X11Window.h"
 
+#include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -22,7 +23,7 @@ X11Session::~X11Session() {
     if (m_display) XCloseDisplay(m_display);
 }
 
-std::string X11Session::title(Window w) {
+std::string X11Session::title(XWindow w) {
     std::string result;
     Atom netName = XInternAtom(m_display, "_NET_WM_NAME", False);
     Atom utf8 = XInternAtom(m_display, "UTF8_STRING", False);
@@ -45,15 +46,15 @@ std::string X11Session::title(Window w) {
     return result;
 }
 
-bool X11Session::mapped(Window w) {
+bool X11Session::mapped(XWindow w) {
     XWindowAttributes a;
     return XGetWindowAttributes(m_display, w, &a) && a.map_state == IsViewable;
 }
 
-std::vector<Window> X11Session::children(Window w) {
+std::vector<XWindow> X11Session::children(XWindow w) {
     Window root, parent, *kids = nullptr;
     unsigned int n = 0;
-    std::vector<Window> out;
+    std::vector<XWindow> out;
     if (XQueryTree(m_display, w, &root, &parent, &kids, &n)) {
         out.assign(kids, kids + n);
         if (kids) XFree(kids);
@@ -61,25 +62,25 @@ std::vector<Window> X11Session::children(Window w) {
     return out;
 }
 
-Window X11Session::find(Window from, const std::string& wanted) {
-    for (Window w : children(from)) {
+XWindow X11Session::find(XWindow from, const std::string& wanted) {
+    for (XWindow w : children(from)) {
         if (mapped(w) && title(w) == wanted) return w;
-        if (Window inner = find(w, wanted)) return inner;
+        if (XWindow inner = find(w, wanted)) return inner;
     }
     return 0;
 }
 
-Window X11Session::waitForWindow(const std::string& wanted, double seconds) {
+XWindow X11Session::waitForWindow(const std::string& wanted, double seconds) {
     if (!m_display) return 0;
     auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     do {
-        if (Window w = find(DefaultRootWindow(m_display), wanted)) return w;
+        if (XWindow w = find(DefaultRootWindow(m_display), wanted)) return w;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     } while (std::chrono::steady_clock::now() < end);
     return 0;
 }
 
-bool X11Session::geometry(Window w, int& x, int& y, int& width, int& height) {
+bool X11Session::geometry(XWindow w, int& x, int& y, int& width, int& height) {
     XWindowAttributes a;
     if (!XGetWindowAttributes(m_display, w, &a)) return false;
     Window child;
@@ -89,7 +90,7 @@ bool X11Session::geometry(Window w, int& x, int& y, int& width, int& height) {
     return true;
 }
 
-void X11Session::requestClose(Window w) {
+void X11Session::requestClose(XWindow w) {
     XEvent ev{};
     ev.xclient.type = ClientMessage;
     ev.xclient.window = w;
@@ -123,7 +124,7 @@ Screenshot X11Session::grab(int x, int y, int width, int height) {
     return shot;
 }
 
-Screenshot X11Session::grabWindow(Window w) {
+Screenshot X11Session::grabWindow(XWindow w) {
     int x, y, width, height;
     if (!geometry(w, x, y, width, height)) return {};
     return grab(x, y, width, height);

@@ -1,11 +1,14 @@
 // Finding, measuring, reading and closing real X windows in tests.
 #pragma once
 
-#include <X11/Xlib.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// Xlib is kept out of this header: its macros (None, Bool, Status) clash
+// with GoogleTest and the toolkit.
+struct _XDisplay;
+using XWindow = unsigned long;
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
@@ -27,24 +30,24 @@ public:
     X11Session& operator=(const X11Session&) = delete;
 
     bool ok() const { return m_display != nullptr; }
-    Display* display() const { return m_display; }
+    _XDisplay* display() const { return m_display; }
 
     // The first mapped window (depth-first from the root) whose title is
     // exactly `title`, waiting up to `seconds`; 0 when none appeared.
-    Window waitForWindow(const std::string& title, double seconds);
-    std::string title(Window w);
-    bool mapped(Window w);
+    XWindow waitForWindow(const std::string& title, double seconds);
+    std::string title(XWindow w);
+    bool mapped(XWindow w);
     // Size of a window's area and its position on the screen.
-    bool geometry(Window w, int& x, int& y, int& width, int& height);
+    bool geometry(XWindow w, int& x, int& y, int& width, int& height);
     // Direct children of a window.
-    std::vector<Window> children(Window w);
+    std::vector<XWindow> children(XWindow w);
     // Asks the window to close as a window manager would (WM_DELETE_WINDOW).
-    void requestClose(Window w);
+    void requestClose(XWindow w);
     // Reads a rectangle of the screen (root window coordinates).
     Screenshot grab(int x, int y, int width, int height);
-    Screenshot grabWindow(Window w);
+    Screenshot grabWindow(XWindow w);
 
 private:
-    Window find(Window from, const std::string& title);
-    Display* m_display = nullptr;
+    XWindow find(XWindow from, const std::string& title);
+    _XDisplay* m_display = nullptr;
 };
