@@ -7,4 +7,28 @@ namespace cocos2d {
 const char* cocos2dVersion();
 }  // namespace cocos2d
 
+// base
+#include "base/ccConfig.h"
+#include "base/ccMacros.h"
+#include "base/ccRandom.h"
+#include "base/ccTypes.h"
+#include "base/ccUTF8.h"
+#include "base/CCAutoreleasePool.h"
+#include "base/CCConsole.h"
+#include "base/CCRef.h"
+#include "base/CCVector.h"
+
+// math
+#include "math/CCAffineTransform.h"
+#include "math/CCGeometry.h"
+#include "math/CCMath.h"
+
+// platform
+#include "platform/CCGL.h"
+#include "platform/CCPlatformConfig.h"
+#include "platform/CCPlatformMacros.h"
+
+// renderer
+#include "renderer/ccGLStateCache.h"
+
 #endif  // __COCOS2D_H__
