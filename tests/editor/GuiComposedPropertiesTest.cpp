@@ -110,3 +110,18 @@ TEST_F(GuiComposedProperties, RejectedTextLeavesTheValueAlone)
     EXPECT_EQ(sizeOf(s), wxSize(5, 6));
     EXPECT_TRUE(m_changes.empty());
 }
+
+TEST_F(GuiComposedProperties, TypingIntoTheParentRowSetsBothChildren)
+{
+    wxPGProperty* p = m_node.addPointProperty(wxS("P"), wxS("p"), wxRealPoint(1, 2), wxS(""), nullptr);
+    wxPGProperty* s = m_node.addSizeProperty(wxS("S"), wxS("s"), wxSize(1, 2), wxS(""));
+    ASSERT_NE(p, nullptr);
+    ASSERT_NE(s, nullptr);
+    ASSERT_TRUE(typeInto(p, wxS("3.5; -0.1")));
+    EXPECT_EQ(pointOf(p), wxRealPoint(3.5, static_cast<double>(-0.1f)));
+    ASSERT_TRUE(typeInto(s, wxS("800.9; 600")));
+    EXPECT_EQ(sizeOf(s), wxSize(800, 600));
+    ASSERT_EQ(m_changes.size(), 2u);
+    EXPECT_EQ(m_changes[0].property, p);
+    EXPECT_EQ(m_changes[1].property, s);
+}
