@@ -17,6 +17,10 @@ const char* cocos2dVersion();
 #include "base/CCConsole.h"
 #include "base/CCRef.h"
 #include "base/CCVector.h"
+#include "base/CCData.h"
+#include "base/CCValue.h"
+#include "base/base64.h"
+#include "base/ZipUtils.h"
 
 // math
 #include "math/CCAffineTransform.h"
@@ -27,8 +31,12 @@ const char* cocos2dVersion();
 #include "platform/CCGL.h"
 #include "platform/CCPlatformConfig.h"
 #include "platform/CCPlatformMacros.h"
+#include "platform/CCFileUtils.h"
+#include "platform/CCImage.h"
 
 // renderer
 #include "renderer/ccGLStateCache.h"
+#include "renderer/CCTexture2D.h"
+#include "renderer/CCTextureCache.h"
 
 #endif  // __COCOS2D_H__
