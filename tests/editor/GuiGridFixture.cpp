@@ -9,6 +9,7 @@
 #include <wx/textctrl.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace
 {
@@ -29,26 +30,33 @@ public:
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ToolkitEnvironment);
 }
 
-void GuiGridFixture::SetUpTestSuite()
+// Starts the toolkit the first time; a failure is returned as text so each
+// test fails loudly instead of being skipped.
+std::string GuiGridFixture::startToolkit()
 {
     if (g_started)
-        return;
-    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "GUI tests need an X display (run under xvfb-run)";
+        return std::string();
+    if (!std::getenv("DISPLAY"))
+        return "GUI tests need an X display (run them under xvfb-run)";
     // As the application does: GTK must use X11 even on a Wayland desktop.
     setenv("GDK_BACKEND", "x11", 0);
     static int argc = 1;
     static char name[] = "editor_tests";
     static char* argv[] = {name, nullptr};
     wxApp::SetInstance(new wxApp);
-    ASSERT_TRUE(wxEntryStart(argc, argv)) << "the toolkit did not start";
-    ASSERT_TRUE(wxTheApp->CallOnInit()) << "the application object did not initialise";
+    if (!wxEntryStart(argc, argv))
+        return "the toolkit did not start";
     g_started = true;
+    if (!wxTheApp->CallOnInit())
+        return "the application object did not initialise";
     RegisterPropertyExtensions();
+    return std::string();
 }
 
 void GuiGridFixture::SetUp()
 {
-    ASSERT_TRUE(g_started);
+    static const std::string failure = startToolkit();
+    ASSERT_TRUE(failure.empty()) << failure;
     m_frame = new wxFrame(nullptr, wxID_ANY, wxS("grid test"), wxDefaultPosition, wxSize(500, 700));
     m_manager = new wxPropertyGridManager(m_frame, wxID_ANY, wxDefaultPosition, wxSize(500, 700),
                                           wxPG_SPLITTER_AUTO_CENTER | wxPG_DESCRIPTION);

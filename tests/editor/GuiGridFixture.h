@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <wx/propgrid/manager.h>
 
+#include <string>
 #include <vector>
 
 class wxFrame;
@@ -15,8 +16,8 @@ class wxFrame;
 class GuiGridFixture : public ::testing::Test
 {
 protected:
-    // Starts the toolkit once per process (fails the suite without an X display).
-    static void SetUpTestSuite();
+    // Starts the toolkit once per process; returns why it could not.
+    static std::string startToolkit();
 
     void SetUp() override;
     void TearDown() override;
