@@ -18,7 +18,8 @@ public:
     // Property factories: each creates one property, gives it its help text,
     // appends it to propertyPage (under parent when one is given, otherwise
     // into the page's last category) and returns it. Numeric properties get
-    // the spin-control editor. They return null when there is no page.
+    // the spin-control editor. They return null, creating nothing, when there
+    // is no page or the parent is not on it.
     wxPGProperty* addBoolProperty(const wxString& label, const wxString& name, bool value,
                                   const wxString& help, wxPGProperty* parent);
     wxPGProperty* addIntProperty(const wxString& label, const wxString& name, int value,
