@@ -2,6 +2,7 @@
 #include "app/MyApp.h"
 
 #include "app/EditorConfig.h"
+#include "editor/PropertyExtention.h"
 #include "ui/MainFrame.h"
 
 #include <wx/image.h>
@@ -21,6 +22,10 @@ bool MyApp::OnInit() {
     wxImage::AddHandler(new wxICOHandler);
 
     wxXmlResource::Get()->AddHandler(new wxRibbonXmlHandler);
+
+    // Point and size values in the grid, and the spin-control editor, must be
+    // known before the first property page is built.
+    RegisterPropertyExtensions();
 
     m_mainFrame = new MainFrame(nullptr);
     m_mainFrame->Show(true);
