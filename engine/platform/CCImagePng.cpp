@@ -33,10 +33,13 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t length) {
 
 void quietWarning(png_structp, png_const_charp) {}
 
+// Damaged files are reported by the false result, not on the console.
+void quietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+
 }  // namespace
 
 bool Image::initWithPngData(const unsigned char* data, ssize_t dataLen) {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, quietWarning);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, quietWarning);
     if (png == nullptr) {
         return false;
     }
@@ -131,7 +134,7 @@ namespace {
 
 // Writes RGB or RGBA rows to an open file; false on any libpng error.
 bool writePng(FILE* fp, const unsigned char* rgba, int width, int height, bool withAlpha) {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, quietWarning);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, quietWarning);
     if (png == nullptr) {
         return false;
     }

@@ -39,9 +39,12 @@ public:
                 _key = textOf(e);
                 continue;
             }
+            // A nested container is stored under the key seen before it,
+            // although its own keys replace the current key meanwhile.
+            const std::string key = _key;
             Value value;
             if (makeValue(e, value, depth)) {
-                out[_key] = std::move(value);
+                out[key] = std::move(value);
             }
         }
     }

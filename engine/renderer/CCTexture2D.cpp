@@ -99,6 +99,14 @@ bool fromRGBA8888(const std::vector<unsigned char>& rgba, Texture2D::PixelFormat
     }
 }
 
+// Binds through the state cache and then directly as well, so that the
+// texture really is bound even when the cache was filled by another context.
+void bindForUpdate(GLuint name) {
+    GL::bindTexture2D(name);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, name);
+}
+
 GLint unpackAlignment(size_t bytesPerRow) {
     if (bytesPerRow % 8 == 0) return 8;
     if (bytesPerRow % 4 == 0) return 4;
@@ -240,7 +248,7 @@ bool Texture2D::uploadPending() const {
         return false;
     }
     _name = name;
-    GL::bindTexture2D(_name);
+    bindForUpdate(_name);
     applyTexParameters();
     glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(info.internalFormat), _pixelsWide, _pixelsHigh, 0,
                  info.format, info.type, _pendingPixels.data());
@@ -268,7 +276,7 @@ GLuint Texture2D::getName() const {
 void Texture2D::setTexParameters(const TexParams& texParams) {
     _texParams = texParams;
     if (getName() != 0) {
-        GL::bindTexture2D(_name);
+        bindForUpdate(_name);
         applyTexParameters();
     }
 }
@@ -293,7 +301,7 @@ void Texture2D::generateMipmap() {
     }
     _hasMipmaps = true;
     if (getName() != 0 && glGenerateMipmap != nullptr) {
-        GL::bindTexture2D(_name);
+        bindForUpdate(_name);
         glGenerateMipmap(GL_TEXTURE_2D);
     } else {
         _mipmapRequested = true;
