@@ -21,6 +21,20 @@ const char* cocos2dVersion();
 #include "base/CCValue.h"
 #include "base/base64.h"
 #include "base/ZipUtils.h"
+#include "base/ccUtils.h"
+#include "base/CCDirector.h"
+#include "base/CCScheduler.h"
+#include "base/CCEvent.h"
+#include "base/CCEventCustom.h"
+#include "base/CCEventDispatcher.h"
+#include "base/CCEventListener.h"
+#include "base/CCEventListenerCustom.h"
+#include "base/CCEventListenerMouse.h"
+#include "base/CCEventMouse.h"
+#include "base/CCEventTouch.h"
+#include "base/CCTouch.h"
+#include "base/CCIMEDelegate.h"
+#include "base/CCIMEDispatcher.h"
 
 // math
 #include "math/CCAffineTransform.h"
@@ -33,10 +47,35 @@ const char* cocos2dVersion();
 #include "platform/CCPlatformMacros.h"
 #include "platform/CCFileUtils.h"
 #include "platform/CCImage.h"
+#include "platform/CCApplication.h"
+#include "platform/CCCommon.h"
+#include "platform/CCGLView.h"
+
+// 2d
+#include "2d/CCCamera.h"
+#include "2d/CCDrawingPrimitives.h"
+#include "2d/CCLayer.h"
+#include "2d/CCNode.h"
+#include "2d/CCScene.h"
+#include "2d/CCSprite.h"
+
+// audio
+#include "audio/include/SimpleAudioEngine.h"
 
 // renderer
 #include "renderer/ccGLStateCache.h"
 #include "renderer/CCTexture2D.h"
 #include "renderer/CCTextureCache.h"
+#include "renderer/CCRenderer.h"
+#include "renderer/CCRenderCommand.h"
+#include "renderer/CCCustomCommand.h"
+#include "renderer/CCTrianglesCommand.h"
+#include "renderer/CCQuadCommand.h"
+#include "renderer/CCGLProgram.h"
+#include "renderer/CCGLProgramCache.h"
+#include "renderer/CCGLProgramState.h"
+#include "renderer/CCGLProgramStateCache.h"
+#include "renderer/CCFrameBuffer.h"
+#include "renderer/ccShaders.h"
 
 #endif  // __COCOS2D_H__
