@@ -14,7 +14,7 @@ class CC_DLL ParticleDefaultTexture {
 public:
     // Texture-cache key of the dot, as the engine names its built-in texture.
     static const char* const CACHE_KEY;
-    static const int SIZE = 32;
+    static constexpr int SIZE = 32;
 
     // The cached texture, created on first use; null if it cannot be made.
     static Texture2D* get();

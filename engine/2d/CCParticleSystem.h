@@ -30,7 +30,7 @@ public:
     // Largest particle total a system accepts. Bigger requests fail at
     // initialisation and are clamped by setTotalParticles, so a hostile file
     // cannot make the process allocate gigabytes.
-    static const int MAX_TOTAL_PARTICLES = 500000;
+    static constexpr int MAX_TOTAL_PARTICLES = 500000;
 
     static ParticleSystem* create(const std::string& plistFile);
     static ParticleSystem* createWithTotalParticles(int numberOfParticles);

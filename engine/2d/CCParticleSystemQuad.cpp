@@ -8,11 +8,8 @@
 
 #include "base/CCDirector.h"
 #include "base/ccMacros.h"
-#if __has_include("renderer/CCGLProgramState.h")
 #include "renderer/CCGLProgram.h"
 #include "renderer/CCGLProgramState.h"
-#define FW_PARTICLE_PROGRAM_STATE 1
-#endif
 #include "renderer/CCRenderer.h"
 #include "renderer/CCTexture2D.h"
 
@@ -82,10 +79,8 @@ bool ParticleSystemQuad::initWithTotalParticles(int numberOfParticles) {
         setLastInitError("not enough memory for " + std::to_string(numberOfParticles) + " quads");
         return false;
     }
-#ifdef FW_PARTICLE_PROGRAM_STATE
     setGLProgramState(GLProgramState::getOrCreateWithGLProgramName(
         GLProgram::SHADER_NAME_POSITION_TEXTURE_COLOR_NO_MVP));
-#endif
     return true;
 }
 

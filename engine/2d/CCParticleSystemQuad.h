@@ -14,7 +14,7 @@ class CC_DLL ParticleSystemQuad : public ParticleSystem {
 public:
     // Quads per render command: keeps the renderer's 16-bit index range
     // (65 536 indices, 6 per quad) from overflowing on large systems.
-    static const int MAX_QUADS_PER_COMMAND = 10922;
+    static constexpr int MAX_QUADS_PER_COMMAND = 10922;
 
     static ParticleSystemQuad* create();
     static ParticleSystemQuad* createWithTotalParticles(int numberOfParticles);

@@ -16,7 +16,7 @@ NS_CC_BEGIN
 // these itself. Every offset and length is checked against the data.
 class CC_DLL ParticleTiffDecoder {
 public:
-    static const int MAX_DIMENSION = 4096;
+    static constexpr int MAX_DIMENSION = 4096;
 
     // RGBA8888 pixels, top row first, premultiplied as the engine's TIFF
     // path delivers them; false for anything but the layout above.

@@ -1,4 +1,7 @@
 // particle-info FILE: load a particle plist as the editor opens it and print it as JSON.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 
@@ -15,6 +18,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string path = argv[1];
+    // The engine logs to standard output; keep that stream for the JSON alone
+    // and send the engine's lines nowhere while the file loads.
+    std::fflush(stdout);
+    const int jsonFd = dup(STDOUT_FILENO);
+    const int devNull = open("/dev/null", O_WRONLY);
+    if (jsonFd < 0 || devNull < 0 || dup2(devNull, STDOUT_FILENO) < 0) {
+        std::fprintf(stderr, "particle-info: cannot set up the output\n");
+        return 1;
+    }
+    close(devNull);
     ParticleSystemQuad* system = ParticleSystemQuad::create(path);
     if (!system) {
         std::string why = ParticleSystem::getLastInitError();
@@ -27,6 +40,13 @@ int main(int argc, char** argv) {
     auto it = dict.find("textureFileName");
     std::string textureFileName = it == dict.end() ? std::string() : it->second.asString();
     std::string json = ParticleReport::toJson(*system, textureFileName);
-    std::fwrite(json.data(), 1, json.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    std::fflush(stdout);
+    size_t done = 0;
+    while (done < json.size()) {
+        ssize_t n = write(jsonFd, json.data() + done, json.size() - done);
+        if (n <= 0)
+            return 1;
+        done += static_cast<size_t>(n);
+    }
+    return 0;
 }
