@@ -156,7 +156,7 @@ void LayerColor::draw(Renderer* renderer, const Mat4& transform, uint32_t flags)
 
 void LayerColor::onDraw(const Mat4& transform, uint32_t flags) {
     auto glProgram = getGLProgram();
-    if (glProgram == nullptr) return;
+    if (glProgram == nullptr || !Director::getInstance()->getRenderer()->isGLReady()) return;
     glProgram->use();
     glProgram->setUniformsForBuiltins();
 

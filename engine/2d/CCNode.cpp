@@ -12,6 +12,7 @@
 
 NS_CC_BEGIN
 
+const int Node::INVALID_TAG;
 unsigned int Node::s_globalOrderOfArrival = 0;
 
 Node::Node()
