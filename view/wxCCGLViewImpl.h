@@ -1,0 +1,72 @@
+// wxGLViewImpl: the engine's GL view as a child window of the main window.
+#pragma once
+
+#include <wx/window.h>
+
+#include "platform/CCGLView.h"
+
+#include <string>
+
+class wxMenu;
+
+namespace GLLayer {
+struct GLWindow;
+}
+
+class wxGLViewImpl : public wxWindow, public cocos2d::GLView {
+public:
+    // The view over a new child of `parent`, autoreleased; null on failure.
+    static wxGLViewImpl* create(const std::string& viewName, const cocos2d::Rect& rect,
+                                wxWindow* parent, float frameZoomFactor);
+
+    // ---- engine view ----
+    void end() override;
+    bool isOpenGLReady() override;
+    void swapBuffers() override;
+    void setIMEKeyboardState(bool open) override;
+    bool windowShouldClose() override;
+    void pollEvents() override;
+    void setFrameSize(float width, float height) override;
+    void setFrameZoomFactor(float zoomFactor) override;
+    float getFrameZoomFactor() const override;
+    void setCursorVisible(bool isVisible) override;
+    int getRetinaFactor() const override;
+    void setViewPortInPoints(float x, float y, float w, float h) override;
+    void setScissorInPoints(float x, float y, float w, float h) override;
+
+    // The X window that carries the GL context (0 once ended).
+    unsigned long getX11Window() const;
+
+    // Recomputes the engine's scale factors for the drawn area (the display
+    // rectangle) and centres the GL viewport in the whole view.
+    void applyDisplayRect();
+
+    // The last rectangle given to setViewPortInPoints, in frame pixels.
+    const cocos2d::Rect& getDisplayRect() const { return m_displayRect; }
+    GLLayer::GLWindow* getGLWindow() const { return m_glWindow; }
+    // Why creation failed, when it did for want of a GL window.
+    static const std::string& lastCreateError();
+
+protected:
+    wxGLViewImpl();
+    ~wxGLViewImpl() override;
+
+    bool initWithRect(const std::string& viewName, const cocos2d::Rect& rect, wxWindow* parent,
+                      float frameZoomFactor);
+    bool CreateWindow(wxWindow* parent, const cocos2d::Rect& rect);
+    bool checkOpenGL();
+    void updateFrameSize();
+
+private:
+    bool m_captured = false;
+    bool m_inRetinaMonitor = false;
+    bool m_retinaEnabled = false;
+    int m_retinaFactor = 1;
+    float m_frameZoomFactor = 1.0f;
+    GLLayer::GLWindow* m_glWindow = nullptr;
+    cocos2d::Rect m_displayRect;
+    cocos2d::Vec2 m_lastCursor;
+    bool m_dragging = false;
+    wxMenu* m_contextMenu = nullptr;
+    unsigned long m_visualId = 0;
+};
