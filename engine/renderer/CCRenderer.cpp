@@ -188,69 +188,38 @@ void Renderer::visitRenderQueue(RenderQueue& queue) {
     bool gl = isGLReady();
     if (gl) queue.saveRenderState();
 
-    const auto& zNegQueue = queue.getSubQueue(RenderQueue::QUEUE_GROUP::GLOBALZ_NEG);
-    if (!zNegQueue.empty()) {
-        if (gl) {
-            if (_isDepthTestFor2D) {
-                glEnable(GL_DEPTH_TEST);
-                glDepthMask(true);
-            } else {
-                glDisable(GL_DEPTH_TEST);
-                glDepthMask(false);
-            }
-            glDisable(GL_CULL_FACE);
-        }
-        doVisitRenderQueue(zNegQueue);
-    }
-
-    const auto& opaqueQueue = queue.getSubQueue(RenderQueue::QUEUE_GROUP::OPAQUE_3D);
-    if (!opaqueQueue.empty()) {
-        if (gl) {
+    // 2D groups: depth only when the 2D depth test is on, no culling.
+    auto state2D = [this, gl] {
+        if (!gl) return;
+        if (_isDepthTestFor2D) {
             glEnable(GL_DEPTH_TEST);
             glDepthMask(true);
-            glEnable(GL_CULL_FACE);
-        }
-        doVisitRenderQueue(opaqueQueue);
-    }
-
-    const auto& transQueue = queue.getSubQueue(RenderQueue::QUEUE_GROUP::TRANSPARENT_3D);
-    if (!transQueue.empty()) {
-        if (gl) {
-            glEnable(GL_DEPTH_TEST);
+        } else {
+            glDisable(GL_DEPTH_TEST);
             glDepthMask(false);
-            glEnable(GL_CULL_FACE);
         }
-        doVisitRenderQueue(transQueue);
-    }
+        glDisable(GL_CULL_FACE);
+    };
+    auto state3D = [gl](bool depthWrite) {
+        if (!gl) return;
+        glEnable(GL_DEPTH_TEST);
+        glDepthMask(depthWrite);
+        glEnable(GL_CULL_FACE);
+    };
 
-    const auto& zZeroQueue = queue.getSubQueue(RenderQueue::QUEUE_GROUP::GLOBALZ_ZERO);
-    if (!zZeroQueue.empty()) {
-        if (gl) {
-            if (_isDepthTestFor2D) {
-                glEnable(GL_DEPTH_TEST);
-                glDepthMask(true);
-            } else {
-                glDisable(GL_DEPTH_TEST);
-                glDepthMask(false);
-            }
-            glDisable(GL_CULL_FACE);
-        }
-        doVisitRenderQueue(zZeroQueue);
-    }
-
-    const auto& zPosQueue = queue.getSubQueue(RenderQueue::QUEUE_GROUP::GLOBALZ_POS);
-    if (!zPosQueue.empty()) {
-        if (gl) {
-            if (_isDepthTestFor2D) {
-                glEnable(GL_DEPTH_TEST);
-                glDepthMask(true);
-            } else {
-                glDisable(GL_DEPTH_TEST);
-                glDepthMask(false);
-            }
-            glDisable(GL_CULL_FACE);
-        }
-        doVisitRenderQueue(zPosQueue);
+    const RenderQueue::QUEUE_GROUP order[] = {RenderQueue::GLOBALZ_NEG, RenderQueue::OPAQUE_3D,
+                                              RenderQueue::TRANSPARENT_3D, RenderQueue::GLOBALZ_ZERO,
+                                              RenderQueue::GLOBALZ_POS};
+    for (auto group : order) {
+        const auto& commands = queue.getSubQueue(group);
+        if (commands.empty()) continue;
+        if (group == RenderQueue::OPAQUE_3D)
+            state3D(true);
+        else if (group == RenderQueue::TRANSPARENT_3D)
+            state3D(false);
+        else
+            state2D();
+        doVisitRenderQueue(commands);
     }
 
     if (gl) queue.restoreRenderState();

@@ -37,13 +37,8 @@ void main() {
 }
 )";
 
-const char* ccPositionTextureColor_noMVP_frag = R"(
-varying vec4 v_fragmentColor;
-varying vec2 v_texCoord;
-void main() {
-    gl_FragColor = v_fragmentColor * texture2D(CC_Texture0, v_texCoord);
-}
-)";
+// Same as ccPositionTextureColor_frag.
+const char* ccPositionTextureColor_noMVP_frag = ccPositionTextureColor_frag;
 
 const char* ccPositionTextureColorAlphaTest_frag = R"(
 varying vec4 v_fragmentColor;
@@ -100,15 +95,8 @@ void main() {
 }
 )";
 
-const char* ccPositionTexture_uColor_vert = R"(
-attribute vec4 a_position;
-attribute vec2 a_texCoord;
-varying vec2 v_texCoord;
-void main() {
-    gl_Position = CC_MVPMatrix * a_position;
-    v_texCoord = a_texCoord;
-}
-)";
+// Same as ccPositionTexture_vert.
+const char* ccPositionTexture_uColor_vert = ccPositionTexture_vert;
 
 const char* ccPositionTexture_uColor_frag = R"(
 uniform vec4 u_color;
