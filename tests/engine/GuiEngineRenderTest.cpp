@@ -12,6 +12,11 @@
 #include "base/CCDirector.h"
 #include "platform/CCImage.h"
 #include "renderer/CCCustomCommand.h"
+#include "renderer/CCGLProgram.h"
+#include "renderer/CCGLProgramState.h"
+#include "renderer/CCQuadCommand.h"
+#include "renderer/CCTextureCache.h"
+#include <vector>
 #include "renderer/CCRenderer.h"
 #include "support/EngineTestSupport.h"
 #include "support/OffscreenGLView.h"
@@ -225,6 +230,61 @@ TEST_F(GuiEngineRender, DrawRectDrawsAOnePixelFrameOfTheDrawColour) {
     EXPECT_EQ(across, 2);
     EXPECT_EQ(down, 2);
     EXPECT_TRUE(Near(m_view->pixel(150, 125), 128, 128, 128)) << Describe(m_view->pixel(150, 125));
+}
+
+// Queues one QuadCommand of many quads (more than 16-bit indices can address).
+class QuadsNode : public Node {
+public:
+    static QuadsNode* create(Texture2D* texture, int count, float x0, float y0, float size) {
+        auto* n = new QuadsNode();
+        n->init();
+        n->m_texture = texture;
+        n->m_quads.resize(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            auto& q = n->m_quads[static_cast<size_t>(i)];
+            // Each quad a little to the right of the previous one; the last is the one to see.
+            float x = x0 + (i == count - 1 ? 200.0f : 0.0f);
+            q.bl.vertices.set(x, y0, 0);
+            q.br.vertices.set(x + size, y0, 0);
+            q.tl.vertices.set(x, y0 + size, 0);
+            q.tr.vertices.set(x + size, y0 + size, 0);
+            for (auto* v : {&q.bl, &q.br, &q.tl, &q.tr}) v->colors = Color4B(0, 255, 0, 255);
+            q.tl.texCoords = Tex2F(0, 0);
+            q.bl.texCoords = Tex2F(0, 1);
+            q.tr.texCoords = Tex2F(1, 0);
+            q.br.texCoords = Tex2F(1, 1);
+        }
+        n->setGLProgramState(
+            GLProgramState::getOrCreateWithGLProgramName(GLProgram::SHADER_NAME_POSITION_TEXTURE_COLOR_NO_MVP));
+        n->autorelease();
+        return n;
+    }
+    void draw(Renderer* renderer, const Mat4& transform, uint32_t flags) override {
+        m_command.init(_globalZOrder, m_texture, getGLProgramState(), BlendFunc::ALPHA_PREMULTIPLIED, m_quads.data(),
+                       static_cast<ssize_t>(m_quads.size()), transform, flags);
+        renderer->addCommand(&m_command);
+    }
+
+private:
+    QuadCommand m_command;
+    Texture2D* m_texture = nullptr;
+    std::vector<V3F_C4B_T2F_Quad> m_quads;
+};
+
+TEST_F(GuiEngineRender, OneQuadCommandDrawsAnyNumberOfQuads) {
+    const unsigned char white[4] = {255, 255, 255, 255};
+    auto* image = new Image();
+    ASSERT_TRUE(image->initWithRawData(white, sizeof(white), 1, 1, 8));
+    Texture2D* texture = m_director->getTextureCache()->addImage(image, "/quads-white");
+    image->release();
+    ASSERT_NE(texture, nullptr);
+    m_scene->addChild(QuadsNode::create(texture, 20000, 100, 100, 50));
+    frame();
+    EXPECT_TRUE(Near(at(125, 125), 0, 255, 0)) << Describe(at(125, 125));
+    EXPECT_TRUE(Near(at(325, 125), 0, 255, 0)) << Describe(at(325, 125));  // quad number 20000
+    EXPECT_TRUE(Near(at(225, 125), 128, 128, 128)) << Describe(at(225, 125));
+    EXPECT_EQ(m_director->getRenderer()->getDrawnBatches(), 1);
+    EXPECT_EQ(m_director->getRenderer()->getDrawnVertices(), 20000 * 6);
 }
 
 TEST_F(GuiEngineRender, EndAndOneMoreLoopPurgesTheDirectorAndEndsTheView) {

@@ -7,6 +7,8 @@
 #include "2d/CCNode.h"
 #include "2d/CCScene.h"
 #include "2d/CCLayer.h"
+#include "2d/CCSprite.h"
+#include "renderer/CCTexture2D.h"
 #include "base/CCAutoreleasePool.h"
 #include "renderer/CCRenderer.h"
 #include "support/EngineTestSupport.h"
@@ -330,6 +332,47 @@ TEST_F(AutoreleasePoolTest, NestedPoolBecomesCurrent) {
         TracingNode::create("inner", nullptr, &destroyed);
     }
     EXPECT_EQ(destroyed, 1);
+}
+
+}  // namespace
+
+namespace {
+
+using SpriteNode = EngineTest;
+
+TEST_F(SpriteNode, DefaultsWithoutATexture) {
+    Sprite* sprite = Sprite::create();
+    ASSERT_NE(sprite, nullptr);
+    EXPECT_NE(sprite->getTexture(), nullptr);  // the 2 x 2 white stand-in
+    EXPECT_EQ(sprite->getTexture()->getPixelsWide(), 2);
+    EXPECT_EQ(sprite->getContentSize(), Size::ZERO);
+    EXPECT_EQ(sprite->getAnchorPoint(), Vec2(0.5f, 0.5f));
+    EXPECT_FALSE(sprite->isFlippedX());
+    EXPECT_EQ(Sprite::create(""), nullptr);
+    EXPECT_EQ(Sprite::create("/no/such/file.png"), nullptr);
+
+    sprite->setTextureRect(Rect(0, 0, 64, 32));
+    EXPECT_EQ(sprite->getContentSize(), Size(64, 32));
+    sprite->setPosition(100, 100);
+    Rect box = sprite->getBoundingBox();
+    EXPECT_FLOAT_EQ(box.origin.x, 68);
+    EXPECT_FLOAT_EQ(box.origin.y, 84);
+    // Picking in the sprite's own space: its rectangle is (0, 0)-(64, 32) whatever the anchor.
+    EXPECT_TRUE(Rect(Vec2::ZERO, sprite->getContentSize()).containsPoint(sprite->convertToNodeSpace(Vec2(70, 86))));
+    EXPECT_FALSE(Rect(Vec2::ZERO, sprite->getContentSize()).containsPoint(sprite->convertToNodeSpace(Vec2(66, 86))));
+
+    // Colour and opacity reach the vertices; with opacityModifyRGB they premultiply.
+    sprite->setColor(Color3B(200, 100, 50));
+    sprite->setOpacity(128);
+    sprite->setOpacityModifyRGB(true);
+    EXPECT_EQ(sprite->getQuad().tl.colors, Color4B(100, 50, 25, 128));
+    sprite->setOpacityModifyRGB(false);
+    EXPECT_EQ(sprite->getQuad().br.colors, Color4B(200, 100, 50, 128));
+    EXPECT_EQ(sprite->getColor(), Color3B(200, 100, 50));
+    EXPECT_EQ(sprite->getOpacity(), 128);
+
+    sprite->setBlendFunc(BlendFunc::ADDITIVE);
+    EXPECT_EQ(sprite->getBlendFunc(), BlendFunc::ADDITIVE);
 }
 
 }  // namespace
