@@ -5,7 +5,12 @@
 #include "editor/PropertyExtention.h"
 #include "ui/MainFrame.h"
 
+#include "platform/CCCommon.h"
+
 #include <wx/image.h>
+#include <wx/msgdlg.h>
+
+#include <cstdio>
 #include <wx/xrc/xh_ribbon.h>
 #include <wx/xrc/xmlres.h>
 
@@ -26,6 +31,15 @@ bool MyApp::OnInit() {
     // Point and size values in the grid, and the spin-control editor, must be
     // known before the first property page is built.
     RegisterPropertyExtensions();
+
+    // The engine reports OpenGL start-up problems through its own message box.
+    // The text also goes to standard error, so it survives in logs of
+    // unattended runs.
+    cocos2d::setMessageBoxHandler([](const char* msg, const char* title) {
+        std::fprintf(stderr, "%s: %s\n", title ? title : "", msg ? msg : "");
+        wxMessageBox(wxString::FromUTF8(msg ? msg : ""), wxString::FromUTF8(title ? title : ""),
+                     wxOK | wxCENTRE);
+    });
 
     m_mainFrame = new MainFrame(nullptr);
     m_mainFrame->Show(true);
