@@ -10,8 +10,7 @@
 
 class wxPGProperty;
 
-class EditorNode : public EditorObject
-{
+class EditorNode : public EditorObject {
 public:
     ~EditorNode() override = default;
 
@@ -20,22 +19,18 @@ public:
     // into the page's last category) and returns it. Numeric properties get
     // the spin-control editor. They return null, creating nothing, when there
     // is no page or the parent is not on it.
-    wxPGProperty* addBoolProperty(const wxString& label, const wxString& name, bool value,
-                                  const wxString& help, wxPGProperty* parent);
-    wxPGProperty* addIntProperty(const wxString& label, const wxString& name, int value,
-                                 const wxString& help);
-    wxPGProperty* addFloatProperty(const wxString& label, const wxString& name, float value,
-                                   const wxString& help, wxPGProperty* parent);
-    wxPGProperty* addEnumProperty(const wxString& label, const wxString& name,
-                                  const wxArrayString& labels, const wxArrayLong& values,
-                                  int value, const wxString& help, wxPGProperty* parent);
-    wxPGProperty* addPointProperty(const wxString& label, const wxString& name,
-                                   const wxRealPoint& value, const wxString& help,
+    wxPGProperty* addBoolProperty(const wxString& label, const wxString& name, bool value, const wxString& help,
+                                  wxPGProperty* parent);
+    wxPGProperty* addIntProperty(const wxString& label, const wxString& name, int value, const wxString& help);
+    wxPGProperty* addFloatProperty(const wxString& label, const wxString& name, float value, const wxString& help,
                                    wxPGProperty* parent);
-    wxPGProperty* addSizeProperty(const wxString& label, const wxString& name,
-                                  const wxSize& value, const wxString& help);
+    wxPGProperty* addEnumProperty(const wxString& label, const wxString& name, const wxArrayString& labels,
+                                  const wxArrayLong& values, int value, const wxString& help, wxPGProperty* parent);
+    wxPGProperty* addPointProperty(const wxString& label, const wxString& name, const wxRealPoint& value,
+                                   const wxString& help, wxPGProperty* parent);
+    wxPGProperty* addSizeProperty(const wxString& label, const wxString& name, const wxSize& value,
+                                  const wxString& help);
 
 private:
-    wxPGProperty* appendProperty(wxPGProperty* property, const wxString& help,
-                                 wxPGProperty* parent);
+    wxPGProperty* appendProperty(wxPGProperty* property, const wxString& help, wxPGProperty* parent);
 };

@@ -3,8 +3,7 @@
 
 class wxPropertyGridPage;
 
-class EditorObject
-{
+class EditorObject {
 public:
     virtual ~EditorObject() = default;
 

@@ -7,10 +7,8 @@
 
 wxPG_IMPLEMENT_PROPERTY_CLASS(wxPointProperty, wxPGProperty, TextCtrl)
 
-wxPointProperty::wxPointProperty(const wxString& label, const wxString& name,
-                                 const wxRealPoint& value)
-    : wxPGProperty(label, name)
-{
+    wxPointProperty::wxPointProperty(const wxString& label, const wxString& name, const wxRealPoint& value)
+    : wxPGProperty(label, name) {
     wxVariant variant;
     variant << value;
     SetValue(variant);
@@ -18,9 +16,7 @@ wxPointProperty::wxPointProperty(const wxString& label, const wxString& name,
     AddPrivateChild(new wxFloatProperty(wxS("Y"), wxS("Y"), value.y));
 }
 
-wxVariant wxPointProperty::ChildChanged(wxVariant& thisValue, int childIndex,
-                                        wxVariant& childValue) const
-{
+wxVariant wxPointProperty::ChildChanged(wxVariant& thisValue, int childIndex, wxVariant& childValue) const {
     // Work on a copy: the current value may share its payload with the
     // property's stored value, which must stay untouched until the grid
     // accepts the new one.
@@ -37,13 +33,10 @@ wxVariant wxPointProperty::ChildChanged(wxVariant& thisValue, int childIndex,
     return result;
 }
 
-void wxPointProperty::RefreshChildren()
-{
-    if (GetChildCount() < 2)
-        return;
+void wxPointProperty::RefreshChildren() {
+    if (GetChildCount() < 2) return;
     wxVariant value = GetValue();
-    if (value.IsNull() || value.GetType() != wxS("wxRealPoint"))
-        return;
+    if (value.IsNull() || value.GetType() != wxS("wxRealPoint")) return;
     const wxRealPoint& point = wxRealPointRefFromVariant(value);
     Item(0)->SetValue(wxVariant(point.x));
     Item(1)->SetValue(wxVariant(point.y));

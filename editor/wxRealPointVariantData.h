@@ -4,8 +4,7 @@
 #include <wx/gdicmn.h>
 #include <wx/variant.h>
 
-class wxRealPointVariantData : public wxVariantData
-{
+class wxRealPointVariantData : public wxVariantData {
 public:
     wxRealPointVariantData() = default;
     explicit wxRealPointVariantData(const wxRealPoint& point) : m_value(point) {}

@@ -8,17 +8,14 @@
 
 wxPG_IMPLEMENT_PROPERTY_CLASS(wxSizeProperty, wxPGProperty, TextCtrl)
 
-namespace
-{
-bool holdsSize(const wxVariant& value)
-{
-    return !value.IsNull() && value.GetType() == wxS("wxSize");
-}
+    namespace {
+    bool holdsSize(const wxVariant& value) {
+        return !value.IsNull() && value.GetType() == wxS("wxSize");
+    }
 }
 
 wxSizeProperty::wxSizeProperty(const wxString& label, const wxString& name, const wxSize& value)
-    : wxPGProperty(label, name)
-{
+    : wxPGProperty(label, name) {
     wxVariant variant;
     variant << value;
     SetValue(variant);
@@ -26,11 +23,9 @@ wxSizeProperty::wxSizeProperty(const wxString& label, const wxString& name, cons
     AddPrivateChild(new wxFloatProperty(wxS("Height"), wxS("Height"), value.y));
 }
 
-bool wxSizeProperty::ChildToInt(double typed, int* result)
-{
+bool wxSizeProperty::ChildToInt(double typed, int* result) {
     const float single = static_cast<float>(typed);
-    if (std::isnan(single))
-        return false;
+    if (std::isnan(single)) return false;
     // Converting an out-of-range float to int is undefined, so saturate first.
     if (single >= static_cast<float>(INT_MAX))
         *result = INT_MAX;
@@ -41,15 +36,12 @@ bool wxSizeProperty::ChildToInt(double typed, int* result)
     return true;
 }
 
-wxVariant wxSizeProperty::ChildChanged(wxVariant& thisValue, int childIndex,
-                                       wxVariant& childValue) const
-{
+wxVariant wxSizeProperty::ChildChanged(wxVariant& thisValue, int childIndex, wxVariant& childValue) const {
     // A copy, so the stored value is not changed behind the grid's back; an
     // unset value starts from (0, 0) instead of being read as a size.
     wxSize size = holdsSize(thisValue) ? wxSizeRefFromVariant(thisValue) : wxSize(0, 0);
     int v = 0;
-    if (ChildToInt(childValue.GetDouble(), &v))
-    {
+    if (ChildToInt(childValue.GetDouble(), &v)) {
         if (childIndex == 0)
             size.x = v;
         else if (childIndex == 1)
@@ -60,13 +52,10 @@ wxVariant wxSizeProperty::ChildChanged(wxVariant& thisValue, int childIndex,
     return result;
 }
 
-void wxSizeProperty::RefreshChildren()
-{
-    if (GetChildCount() < 2)
-        return;
+void wxSizeProperty::RefreshChildren() {
+    if (GetChildCount() < 2) return;
     const wxVariant value = GetValue();
-    if (!holdsSize(value))
-        return;
+    if (!holdsSize(value)) return;
     const wxSize& size = wxSizeRefFromVariant(value);
     Item(0)->SetValue(wxVariant(static_cast<long>(size.x)));
     Item(1)->SetValue(wxVariant(static_cast<long>(size.y)));

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-class AssertCapture
-{
+class AssertCapture {
 public:
     AssertCapture();
     ~AssertCapture();

@@ -7,26 +7,21 @@
 
 using GuiComposedProperties = GuiGridFixture;
 
-namespace
-{
-wxRealPoint pointOf(wxPGProperty* property)
-{
+namespace {
+wxRealPoint pointOf(wxPGProperty* property) {
     wxVariant value = property->GetValue();
-    return value.GetType() == wxS("wxRealPoint") ? wxRealPointRefFromVariant(value)
-                                                 : wxRealPoint(-999, -999);
+    return value.GetType() == wxS("wxRealPoint") ? wxRealPointRefFromVariant(value) : wxRealPoint(-999, -999);
 }
 
-wxSize sizeOf(wxPGProperty* property)
-{
+wxSize sizeOf(wxPGProperty* property) {
     const wxVariant value = property->GetValue();
     return value.GetType() == wxS("wxSize") ? wxSizeRefFromVariant(value) : wxSize(-999, -999);
 }
 }
 
-TEST_F(GuiComposedProperties, PointShowsItsCoordinatesInChildrenAndParentText)
-{
-    wxPGProperty* p = m_node.addPointProperty(wxS("位置"), wxS("_Position"), wxRealPoint(12.5, 40),
-                                              wxS("对象位置"), nullptr);
+TEST_F(GuiComposedProperties, PointShowsItsCoordinatesInChildrenAndParentText) {
+    wxPGProperty* p =
+        m_node.addPointProperty(wxS("位置"), wxS("_Position"), wxRealPoint(12.5, 40), wxS("对象位置"), nullptr);
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(m_page->GetPropertyByName(wxS("_Position.X"))->GetValueAsString(), wxS("12.5"));
     EXPECT_EQ(m_page->GetPropertyByName(wxS("_Position.Y"))->GetValueAsString(), wxS("40"));
@@ -41,8 +36,7 @@ TEST_F(GuiComposedProperties, PointShowsItsCoordinatesInChildrenAndParentText)
     EXPECT_EQ(p->GetValueAsString(), wxS("-1.25; 3"));
 }
 
-TEST_F(GuiComposedProperties, SizeShowsIntegersInChildrenAndParentText)
-{
+TEST_F(GuiComposedProperties, SizeShowsIntegersInChildrenAndParentText) {
     wxPGProperty* s = m_node.addSizeProperty(wxS("大小"), wxS("_Size"), wxSize(120, 80), wxS(""));
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->Item(0)->GetValueAsString(), wxS("120"));
@@ -50,8 +44,7 @@ TEST_F(GuiComposedProperties, SizeShowsIntegersInChildrenAndParentText)
     EXPECT_EQ(s->GetValueAsString(), wxS("120; 80"));
 }
 
-TEST_F(GuiComposedProperties, TypedWidthIsTruncatedTowardZero)
-{
+TEST_F(GuiComposedProperties, TypedWidthIsTruncatedTowardZero) {
     wxPGProperty* s = m_node.addSizeProperty(wxS("大小"), wxS("_Size"), wxSize(5, 6), wxS(""));
     ASSERT_NE(s, nullptr);
     ASSERT_TRUE(typeInto(s->Item(0), wxS("10.7")));
@@ -65,8 +58,7 @@ TEST_F(GuiComposedProperties, TypedWidthIsTruncatedTowardZero)
     EXPECT_EQ(s->GetValueAsString(), wxS("-3; 99"));
 }
 
-TEST_F(GuiComposedProperties, TypedCoordinateIsStoredInSinglePrecision)
-{
+TEST_F(GuiComposedProperties, TypedCoordinateIsStoredInSinglePrecision) {
     wxPGProperty* p = m_node.addPointProperty(wxS("P"), wxS("p"), wxRealPoint(1, 2), wxS(""), nullptr);
     ASSERT_NE(p, nullptr);
     ASSERT_TRUE(typeInto(p->Item(0), wxS("0.1")));
@@ -76,10 +68,8 @@ TEST_F(GuiComposedProperties, TypedCoordinateIsStoredInSinglePrecision)
     EXPECT_EQ(stored.y, 2.0);
 }
 
-TEST_F(GuiComposedProperties, CommittedChildEditIsReportedOnTheParent)
-{
-    wxPGProperty* p = m_node.addPointProperty(wxS("位置"), wxS("_Position"), wxRealPoint(12.5, 40),
-                                              wxS(""), nullptr);
+TEST_F(GuiComposedProperties, CommittedChildEditIsReportedOnTheParent) {
+    wxPGProperty* p = m_node.addPointProperty(wxS("位置"), wxS("_Position"), wxRealPoint(12.5, 40), wxS(""), nullptr);
     wxPGProperty* s = m_node.addSizeProperty(wxS("大小"), wxS("_Size"), wxSize(120, 80), wxS(""));
     ASSERT_NE(p, nullptr);
     ASSERT_NE(s, nullptr);
@@ -102,17 +92,15 @@ TEST_F(GuiComposedProperties, CommittedChildEditIsReportedOnTheParent)
     EXPECT_EQ(sizeAny.As<wxSize>(), wxSize(64, 80));
 }
 
-TEST_F(GuiComposedProperties, RejectedTextLeavesTheValueAlone)
-{
+TEST_F(GuiComposedProperties, RejectedTextLeavesTheValueAlone) {
     wxPGProperty* s = m_node.addSizeProperty(wxS("大小"), wxS("_Size"), wxSize(5, 6), wxS(""));
     ASSERT_NE(s, nullptr);
-    typeInto(s->Item(0), wxS("abc"));  // the grid refuses the text itself
+    typeInto(s->Item(0), wxS("abc")); // the grid refuses the text itself
     EXPECT_EQ(sizeOf(s), wxSize(5, 6));
     EXPECT_TRUE(m_changes.empty());
 }
 
-TEST_F(GuiComposedProperties, TypingIntoTheParentRowSetsBothChildren)
-{
+TEST_F(GuiComposedProperties, TypingIntoTheParentRowSetsBothChildren) {
     wxPGProperty* p = m_node.addPointProperty(wxS("P"), wxS("p"), wxRealPoint(1, 2), wxS(""), nullptr);
     wxPGProperty* s = m_node.addSizeProperty(wxS("S"), wxS("s"), wxSize(1, 2), wxS(""));
     ASSERT_NE(p, nullptr);

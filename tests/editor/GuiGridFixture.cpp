@@ -11,18 +11,14 @@
 #include <cstdlib>
 #include <string>
 
-namespace
-{
+namespace {
 bool g_started = false;
 
 // Shuts the toolkit down after the last test of the process.
-class ToolkitEnvironment : public ::testing::Environment
-{
+class ToolkitEnvironment : public ::testing::Environment {
 public:
-    void TearDown() override
-    {
-        if (g_started)
-            wxEntryCleanup();
+    void TearDown() override {
+        if (g_started) wxEntryCleanup();
         g_started = false;
     }
 };
@@ -32,29 +28,23 @@ const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Toolki
 
 // Starts the toolkit the first time; a failure is returned as text so each
 // test fails loudly instead of being skipped.
-std::string GuiGridFixture::startToolkit()
-{
-    if (g_started)
-        return std::string();
-    if (!std::getenv("DISPLAY"))
-        return "GUI tests need an X display (run them under xvfb-run)";
+std::string GuiGridFixture::startToolkit() {
+    if (g_started) return std::string();
+    if (!std::getenv("DISPLAY")) return "GUI tests need an X display (run them under xvfb-run)";
     // As the application does: GTK must use X11 even on a Wayland desktop.
     setenv("GDK_BACKEND", "x11", 0);
     static int argc = 1;
     static char name[] = "editor_tests";
     static char* argv[] = {name, nullptr};
     wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv))
-        return "the toolkit did not start";
+    if (!wxEntryStart(argc, argv)) return "the toolkit did not start";
     g_started = true;
-    if (!wxTheApp->CallOnInit())
-        return "the application object did not initialise";
+    if (!wxTheApp->CallOnInit()) return "the application object did not initialise";
     RegisterPropertyExtensions();
     return std::string();
 }
 
-void GuiGridFixture::SetUp()
-{
+void GuiGridFixture::SetUp() {
     static const std::string failure = startToolkit();
     ASSERT_TRUE(failure.empty()) << failure;
     m_frame = new wxFrame(nullptr, wxID_ANY, wxS("grid test"), wxDefaultPosition, wxSize(500, 700));
@@ -65,30 +55,24 @@ void GuiGridFixture::SetUp()
     m_node.propertyPage = m_page;
     m_manager->Bind(wxEVT_PG_CHANGED, [this](wxPropertyGridEvent& event) {
         wxPGProperty* property = event.GetProperty();
-        m_changes.push_back({property, property ? property->GetName() : wxString(),
-                             property ? property->GetValue() : wxVariant()});
+        m_changes.push_back(
+            {property, property ? property->GetName() : wxString(), property ? property->GetValue() : wxVariant()});
         event.Skip();
     });
 }
 
-void GuiGridFixture::TearDown()
-{
-    if (m_frame)
-    {
+void GuiGridFixture::TearDown() {
+    if (m_frame) {
         m_frame->Destroy();
         wxTheApp->ProcessIdle();
     }
-    EXPECT_TRUE(m_asserts.messages().empty())
-        << "toolkit assertion: " << m_asserts.messages().front();
+    EXPECT_TRUE(m_asserts.messages().empty()) << "toolkit assertion: " << m_asserts.messages().front();
 }
 
-bool GuiGridFixture::typeInto(wxPGProperty* property, const wxString& text)
-{
-    if (!grid()->SelectProperty(property, true))
-        return false;
+bool GuiGridFixture::typeInto(wxPGProperty* property, const wxString& text) {
+    if (!grid()->SelectProperty(property, true)) return false;
     auto* editor = wxDynamicCast(grid()->GetEditorControl(), wxTextCtrl);
-    if (!editor)
-        return false;
+    if (!editor) return false;
     editor->SetValue(text);
     return grid()->CommitChangesFromEditor();
 }

@@ -13,8 +13,7 @@
 
 class wxFrame;
 
-class GuiGridFixture : public ::testing::Test
-{
+class GuiGridFixture : public ::testing::Test {
 protected:
     // Starts the toolkit once per process; returns why it could not.
     static std::string startToolkit();
@@ -29,8 +28,7 @@ protected:
     // commits it; returns whether the grid accepted it.
     bool typeInto(wxPGProperty* property, const wxString& text);
 
-    struct Change
-    {
+    struct Change {
         wxPGProperty* property;
         wxString name;
         wxVariant value;

@@ -13,26 +13,21 @@
 
 using GuiSpinButtonPixels = GuiGridFixture;
 
-namespace
-{
+namespace {
 // Lets the toolkit map and paint for a while.
-void pumpEvents(long milliseconds)
-{
+void pumpEvents(long milliseconds) {
     const wxStopWatch watch;
-    while (watch.Time() < milliseconds)
-    {
+    while (watch.Time() < milliseconds) {
         wxTheApp->Yield(true);
         wxMilliSleep(10);
     }
 }
 }
 
-TEST_F(GuiSpinButtonPixels, SpinButtonIsPaintedInTheSelectedRow)
-{
+TEST_F(GuiSpinButtonPixels, SpinButtonIsPaintedInTheSelectedRow) {
     X11Session x11;
     ASSERT_TRUE(x11.ok());
-    wxPGProperty* p = m_node.addPointProperty(wxS("位置"), wxS("_Position"), wxRealPoint(12.5, 40),
-                                              wxS(""), nullptr);
+    wxPGProperty* p = m_node.addPointProperty(wxS("位置"), wxS("_Position"), wxRealPoint(12.5, 40), wxS(""), nullptr);
     ASSERT_NE(p, nullptr);
     m_frame->SetPosition(wxPoint(0, 0));
     m_frame->Show();
@@ -57,7 +52,6 @@ TEST_F(GuiSpinButtonPixels, SpinButtonIsPaintedInTheSelectedRow)
     const Screenshot shot = x11.grab(button.x, button.y, button.width, button.height);
     ASSERT_EQ(shot.width, button.width);
     std::set<std::tuple<int, int, int>> colours;
-    for (const Rgb& c : shot.pixels)
-        colours.insert({c.r, c.g, c.b});
+    for (const Rgb& c : shot.pixels) colours.insert({c.r, c.g, c.b});
     EXPECT_GE(colours.size(), 2u) << "the spin button area is one flat colour";
 }

@@ -9,20 +9,16 @@
 
 using GuiValueRoundTrip = GuiGridFixture;
 
-namespace
-{
+namespace {
 // Commits value on the property as the user would, then converts what the
 // grid holds to wxAny (as the change handler does) and back to wxVariant.
 template <typename T>
-void roundTrip(wxPropertyGrid* grid, wxPGProperty* property, const wxVariant& value,
-               const T& expected)
-{
+void roundTrip(wxPropertyGrid* grid, wxPGProperty* property, const wxVariant& value, const T& expected) {
     SCOPED_TRACE(property->GetName().utf8_string());
     ASSERT_TRUE(grid->ChangePropertyValue(property, value));
     const wxVariant held = property->GetValue();
     const wxAny any = held;
-    ASSERT_TRUE(any.CheckType<T>()) << "wxAny did not get the value type, grid type "
-                                    << held.GetType().utf8_string();
+    ASSERT_TRUE(any.CheckType<T>()) << "wxAny did not get the value type, grid type " << held.GetType().utf8_string();
     EXPECT_TRUE(any.As<T>() == expected);
     const wxVariant back(any);
     EXPECT_EQ(back.GetType(), held.GetType());
@@ -33,8 +29,7 @@ void roundTrip(wxPropertyGrid* grid, wxPGProperty* property, const wxVariant& va
 }
 }
 
-TEST_F(GuiValueRoundTrip, EveryKindKeepsItsTypeAndValue)
-{
+TEST_F(GuiValueRoundTrip, EveryKindKeepsItsTypeAndValue) {
     wxArrayString labels;
     labels.Add(wxS("a"));
     labels.Add(wxS("b"));

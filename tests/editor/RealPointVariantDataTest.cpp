@@ -11,18 +11,15 @@
 #include <cmath>
 #include <limits>
 
-namespace
-{
-wxVariant pointVariant(double x, double y)
-{
+namespace {
+wxVariant pointVariant(double x, double y) {
     wxVariant v;
     v << wxRealPoint(x, y);
     return v;
 }
 }
 
-TEST(RealPointVariantData, VariantHoldsAndSharesThePoint)
-{
+TEST(RealPointVariantData, VariantHoldsAndSharesThePoint) {
     wxVariant v = pointVariant(1.5, -2);
     EXPECT_EQ(v.GetType(), wxS("wxRealPoint"));
     EXPECT_EQ(wxRealPointRefFromVariant(v), wxRealPoint(1.5, -2));
@@ -38,8 +35,7 @@ TEST(RealPointVariantData, VariantHoldsAndSharesThePoint)
     copy->DecRef();
 }
 
-TEST(RealPointVariantData, EqualityComparesBothCoordinatesExactly)
-{
+TEST(RealPointVariantData, EqualityComparesBothCoordinatesExactly) {
     EXPECT_TRUE(pointVariant(0.1, 40) == pointVariant(0.1, 40));
     EXPECT_TRUE(pointVariant(0.0, 1) == pointVariant(-0.0, 1));
     EXPECT_FALSE(pointVariant(0.1, 40) == pointVariant(0.1f, 40));
@@ -54,8 +50,7 @@ TEST(RealPointVariantData, EqualityComparesBothCoordinatesExactly)
     EXPECT_FALSE(pointVariant(1, nan) == pointVariant(1, nan));
 }
 
-TEST(RealPointVariantData, OtherPayloadTypesAreReportedAndNeverEqual)
-{
+TEST(RealPointVariantData, OtherPayloadTypesAreReportedAndNeverEqual) {
     AssertCapture asserts;
     wxRealPointVariantData point(wxRealPoint(5, 0));
     wxVariant number(5L);
@@ -64,8 +59,7 @@ TEST(RealPointVariantData, OtherPayloadTypesAreReportedAndNeverEqual)
     EXPECT_EQ(asserts.messages()[0], "GetType() == data.GetType()");
 }
 
-TEST(RealPointVariantData, ReferenceIntoAnotherTypeIsReportedAndResetToOrigin)
-{
+TEST(RealPointVariantData, ReferenceIntoAnotherTypeIsReportedAndResetToOrigin) {
     AssertCapture asserts;
     wxVariant number(5L);
     wxRealPoint& p = wxRealPointRefFromVariant(number);
@@ -73,7 +67,7 @@ TEST(RealPointVariantData, ReferenceIntoAnotherTypeIsReportedAndResetToOrigin)
     EXPECT_EQ(asserts.messages()[0], "Variant type should have been 'wxRealPoint'instead of 'long'");
     EXPECT_EQ(p, wxRealPoint(0, 0));
     EXPECT_EQ(number.GetType(), wxS("wxRealPoint"));
-    p.x = 4;  // the reference is into the variant's new payload
+    p.x = 4; // the reference is into the variant's new payload
     EXPECT_EQ(wxRealPointRefFromVariant(number).x, 4.0);
 
     wxVariant empty;
@@ -81,10 +75,9 @@ TEST(RealPointVariantData, ReferenceIntoAnotherTypeIsReportedAndResetToOrigin)
     EXPECT_EQ(asserts.messages().size(), 2u);
 }
 
-TEST(RealPointVariantData, ConvertsToAndFromAny)
-{
+TEST(RealPointVariantData, ConvertsToAndFromAny) {
     RegisterRealPointAnyConversion();
-    RegisterRealPointAnyConversion();  // a second registration is harmless
+    RegisterRealPointAnyConversion(); // a second registration is harmless
 
     const wxVariant v = pointVariant(12.5, -40.25);
     const wxAny any = v;
@@ -97,8 +90,7 @@ TEST(RealPointVariantData, ConvertsToAndFromAny)
     EXPECT_TRUE(back == pointVariant(7, 8));
 }
 
-TEST(SizeChildValue, RoundsToSinglePrecisionThenTruncatesTowardZero)
-{
+TEST(SizeChildValue, RoundsToSinglePrecisionThenTruncatesTowardZero) {
     int v = 0;
     ASSERT_TRUE(wxSizeProperty::ChildToInt(10.7, &v));
     EXPECT_EQ(v, 10);
@@ -114,8 +106,7 @@ TEST(SizeChildValue, RoundsToSinglePrecisionThenTruncatesTowardZero)
     EXPECT_EQ(v, 16777216);
 }
 
-TEST(SizeChildValue, OutOfRangeSaturatesAndNaNIsRefused)
-{
+TEST(SizeChildValue, OutOfRangeSaturatesAndNaNIsRefused) {
     int v = 0;
     ASSERT_TRUE(wxSizeProperty::ChildToInt(1e20, &v));
     EXPECT_EQ(v, INT_MAX);
