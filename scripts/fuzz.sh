@@ -13,18 +13,22 @@ if [[ ! -f "$build/build.ninja" ]]; then
 fi
 cmake --build "$build" -j "$(nproc)" >/dev/null
 mkdir -p "$build/findings"
+# Any sanitizer report ends the run with an error, never a logged warning.
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+export UBSAN_OPTIONS="halt_on_error=1:abort_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 status=0
 ran=0
 for exe in "$build"/tests/fuzz/fuzz_*; do
   [[ -x "$exe" && -f "$exe" ]] || continue
   name=$(basename "$exe")
   [[ -n "$only" && "$name" != "$only" ]] && continue
-  corpus="$src/tests/fuzz/corpus/${name#fuzz_}"
   work=$(mktemp -d)
-  seeds=()
-  [[ -d "$corpus" ]] && seeds+=("$corpus")
+  # Every target starts from the project's test data: the plists feed the
+  # plist readers, the pictures beside them feed the image decoders. Inputs
+  # are capped so that the one large plist does not slow every run.
+  seeds=("$src/tests/data/plists")
   echo "== $name for ${seconds}s"
-  if ! "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  if ! "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
        -artifact_prefix="$build/findings/$name-" "$work" "${seeds[@]}"; then
     status=1
   fi
