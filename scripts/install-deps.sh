@@ -13,6 +13,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
   x11-utils x11-apps xdotool imagemagick
+  python3
 )
 
 missing=()
