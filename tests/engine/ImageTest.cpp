@@ -8,6 +8,7 @@
 
 #include "ImageTestSupport.h"
 #include "TempDir.h"
+#include "TestData.h"
 #include "base/ZipUtils.h"
 #include "base/base64.h"
 #include "platform/CCFileUtils.h"
@@ -19,7 +20,7 @@ using namespace imagetest;
 
 namespace {
 
-const std::string kPlists = std::string(FW_TESTDATA_DIR) + "/plists/";
+const std::string kPlists = TestPlistsDir();
 
 // Images are reference counted; the fixture keeps one alive per test and
 // restores the global premultiplication switch.
@@ -55,7 +56,9 @@ TEST_F(ImageTest, FormatEnumerationMatchesTheEngine) {
 }
 
 TEST_F(ImageTest, DetectsFormatsBySignature) {
-    EXPECT_EQ(detect(readFileBytes(kPlists + "bulletwar/star.png")), Image::Format::PNG);
+    Bytes star;
+    ASSERT_TRUE(ReadTestFile(kPlists + "bulletwar/star.png", &star));
+    EXPECT_EQ(detect(star), Image::Format::PNG);
     EXPECT_EQ(detect(makeJpeg(2, 2, 3, Bytes(12, 100))), Image::Format::JPG);
     EXPECT_EQ(detect(Bytes{'I', 'I', 0x2A, 0, 8}), Image::Format::TIFF);
     EXPECT_EQ(detect(Bytes{'M', 'M', 0, 0x2A, 0}), Image::Format::TIFF);
@@ -85,7 +88,8 @@ TEST_F(ImageTest, DetectsFormatsBySignature) {
 TEST_F(ImageTest, TextAndTruncatedSignaturesAreUnknown) {
     EXPECT_EQ(detect(withPrefix("<?xml version=\"1.0\"?><plist/>", 29)), Image::Format::UNKNOWN);
     EXPECT_EQ(detect(withPrefix("hello world", 11)), Image::Format::UNKNOWN);
-    Bytes png = readFileBytes(kPlists + "bulletwar/star.png");
+    Bytes png;
+    ASSERT_TRUE(ReadTestFile(kPlists + "bulletwar/star.png", &png));
     // The engine wants more than the 8 signature bytes.
     EXPECT_EQ(detect(Bytes(png.begin(), png.begin() + 8)), Image::Format::UNKNOWN);
     EXPECT_EQ(detect(Bytes(png.begin(), png.begin() + 9)), Image::Format::PNG);
@@ -108,6 +112,7 @@ TEST_F(ImageTest, DecodesTheTestDataTexturesWithTheirSizes) {
                  {"bulletwar/star.png", 48, 48},        {"diabloworld/base.png", 640, 640},
                  {"cocos2d-html5/qipao01.png", 21, 22}, {"cocos2d-objc/fire.png", 128, 128}};
     for (const Case& c : cases) {
+        ASSERT_TRUE(TestFileExists(kPlists + c.file));
         Image* image = new Image();
         ASSERT_TRUE(image->initWithImageFile(kPlists + c.file)) << c.file;
         EXPECT_EQ(image->getWidth(), c.width) << c.file;
@@ -124,7 +129,8 @@ TEST_F(ImageTest, DecodesTheTestDataTexturesWithTheirSizes) {
 }
 
 TEST_F(ImageTest, PremultipliesEachChannelByAlphaPlusOneOver256) {
-    const Bytes file = readFileBytes(kPlists + "cocos2d-objc/fire.png");
+    Bytes file;
+    ASSERT_TRUE(ReadTestFile(kPlists + "cocos2d-objc/fire.png", &file));
     Image::setPNGPremultipliedAlphaEnabled(false);
     Image* straight = new Image();
     ASSERT_TRUE(straight->initWithImageData(file.data(), static_cast<ssize_t>(file.size())));
@@ -211,7 +217,8 @@ TEST_F(ImageTest, JpegDecodesToRgbOrGreyAndIsNeverPremultiplied) {
 }
 
 TEST_F(ImageTest, TruncatedOrDamagedDataFailsCleanly) {
-    const Bytes png = readFileBytes(kPlists + "bulletwar/star.png");
+    Bytes png;
+    ASSERT_TRUE(ReadTestFile(kPlists + "bulletwar/star.png", &png));
     for (size_t cut : {9u, 20u, 33u, 60u, 200u, 1000u}) {
         ASSERT_LT(cut, png.size());
         EXPECT_FALSE(load(Bytes(png.begin(), png.begin() + static_cast<long>(cut)))) << cut;
@@ -249,7 +256,8 @@ TEST_F(ImageTest, AbsurdDimensionsAreRefused) {
 }
 
 TEST_F(ImageTest, GzipAndCczWrappedImagesAreUnpackedFirst) {
-    const Bytes png = readFileBytes(kPlists + "bulletwar/fire.png");
+    Bytes png;
+    ASSERT_TRUE(ReadTestFile(kPlists + "bulletwar/fire.png", &png));
     ASSERT_TRUE(load(compress(png, true)));
     EXPECT_EQ(m_image->getFileType(), Image::Format::PNG);
     EXPECT_EQ(m_image->getWidth(), 31);
@@ -270,7 +278,9 @@ TEST_F(ImageTest, EmbeddedTexturesOfRealPlists) {
                  {"diabloworld/touxi_1.plist", 32, 32},
                  {"diabloworld/fire.plist", 128, 76}};
     for (const Case& c : cases) {
+        ASSERT_TRUE(TestFileExists(kPlists + c.plist));
         const cocos2d::ValueMap m = cocos2d::FileUtils::getInstance()->getValueMapFromFile(kPlists + c.plist);
+        ASSERT_EQ(m.count("textureImageData"), 1u) << c.plist;
         const std::string text = m.at("textureImageData").asString();
         unsigned char* decoded = nullptr;
         const int decodedLen = cocos2d::base64Decode(reinterpret_cast<const unsigned char*>(text.data()),

@@ -120,11 +120,6 @@ Bytes pngHeaderOnly(unsigned int width, unsigned int height) {
     return out;
 }
 
-Bytes readFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 void writeFileBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                 static_cast<std::streamsize>(bytes.size()));

@@ -21,7 +21,6 @@ Bytes makeJpeg(int width, int height, int components, const Bytes& pixels, int q
 // and nothing after it.
 Bytes pngHeaderOnly(unsigned int width, unsigned int height);
 
-Bytes readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const Bytes& bytes);
 
 // Deflates into a gzip (true) or zlib (false) stream.

@@ -13,10 +13,11 @@
 #include "2d/CCParticleSystemQuad.h"
 #include "ParticleTestSupport.h"
 #include "TempDir.h"
+#include "TestData.h"
 
 namespace {
 
-const std::string kPlists = std::string(FW_TESTDATA_DIR) + "/plists/";
+const std::string kPlists = TestPlistsDir();
 
 struct ToolRun {
     int status = -1;
@@ -75,6 +76,7 @@ TEST(ParticleInfoTool, PrintsTheDocumentedObjectForEverySharedPlist) {
     const std::vector<std::string> files = plistsBelow(kPlists);
     ASSERT_GE(files.size(), 40u);
     for (const std::string& rel : files) {
+        ASSERT_TRUE(TestFileExists(kPlists + rel));
         ToolRun r = runTool(shellQuote(kPlists + rel));
         ASSERT_EQ(r.status, 0) << rel << ": " << r.err;
         Json::Value v;
@@ -100,6 +102,8 @@ TEST(ParticleInfoTool, PrintsTheDocumentedObjectForEverySharedPlist) {
 TEST(ParticleInfoTool, ValuesOfKnownFiles) {
     Json::Value v;
     std::string errors;
+    ASSERT_TRUE(TestFileExists(kPlists + "cocos2d-x/ButterFly.plist"));
+    ASSERT_TRUE(TestFileExists(kPlists + "cocos2d-objc/Phoenix.plist"));
     ToolRun r = runTool(shellQuote(kPlists + "cocos2d-x/ButterFly.plist"));
     ASSERT_EQ(r.status, 0);
     ASSERT_TRUE(parseStrict(r.out, &v, &errors));

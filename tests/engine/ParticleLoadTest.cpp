@@ -7,6 +7,7 @@
 
 #include "ParticleTestSupport.h"
 #include "TempDir.h"
+#include "TestData.h"
 #include "base/CCDirector.h"
 #include "base/ZipUtils.h"
 #include "platform/CCFileUtils.h"
@@ -17,11 +18,16 @@ using namespace cocos2d;
 
 namespace {
 
-const std::string kPlists = std::string(FW_TESTDATA_DIR) + "/plists/";
+const std::string kPlists = TestPlistsDir();
 
 std::vector<std::string> allPlists() { return plistsBelow(kPlists); }
 
+// Loads and retains; a file of the test data that is missing fails the test
+// with its name (files made by a test may be absent on purpose).
 ParticleSystemQuad* load(const std::string& path) {
+    if (path.compare(0, kPlists.size(), kPlists) == 0) {
+        EXPECT_TRUE(TestFileExists(path));
+    }
     ParticleSystemQuad* s = ParticleSystemQuad::create(path);
     if (s)
         s->retain();
@@ -34,6 +40,7 @@ TEST(ParticleLoad, EverySharedPlistLoadsOrIsRefusedCleanly) {
     std::vector<std::string> files = allPlists();
     ASSERT_GE(files.size(), 40u);
     for (const std::string& rel : files) {
+        ASSERT_TRUE(TestFileExists(kPlists + rel));
         // All of them are particle plists the engine reads (kapai.plist
         // carries junk after its closing tag, which the reader ignores).
         ParticleSystemQuad* s = load(kPlists + rel);
@@ -188,7 +195,9 @@ TEST(ParticleLoad, FileWithoutSourcePositionAndWithMissingGravityX) {
 
 TEST(ParticleLoad, TextureNameIsTakenFromThePlistFolder) {
     TempDir dir;
-    dir.write("qipao01.png", ReadFileText(kPlists + "cocos2d-html5/qipao01.png"));
+    std::string png;
+    ASSERT_TRUE(ReadTestFile(kPlists + "cocos2d-html5/qipao01.png", &png));
+    dir.write("qipao01.png", png);
     auto entries = basicParticleEntries();
     // A different folder in the name is replaced by the plist's own.
     entries["textureFileName"] = stringValue("elsewhere/qipao01.png");
@@ -242,6 +251,7 @@ std::string base64Of(const std::string& bytes) {
 
 // The embedded data of a shared file (gzip + TIFF), as base64 text.
 std::string sharedEmbeddedData() {
+    EXPECT_TRUE(TestFileExists(kPlists + "cocos2d-objc/StayPut.plist"));
     ValueMap dict = FileUtils::getInstance()->getValueMapFromFile(kPlists + "cocos2d-objc/StayPut.plist");
     return dict["textureImageData"].asString();
 }
@@ -316,6 +326,9 @@ TEST(ParticleBadInput, CorruptEmbeddedTexturesFailInitialisation) {
     auto entries = basicParticleEntries();
     entries["textureFileName"] = stringValue("not-here.png");
     const std::string good = sharedEmbeddedData();
+    ASSERT_FALSE(good.empty());
+    std::string star;
+    ASSERT_TRUE(ReadTestFile(kPlists + "bulletwar/star.png", &star));
     ASSERT_GT(good.size(), 1000u);
     struct Case {
         const char* what;
@@ -323,7 +336,7 @@ TEST(ParticleBadInput, CorruptEmbeddedTexturesFailInitialisation) {
         const char* reason;
     } cases[] = {
         {"one symbol before padding", "QUJD" "Q===", "base64"},
-        {"plain base64 PNG, not compressed", base64Of(ReadFileText(kPlists + "bulletwar/star.png")), "zlib"},
+        {"plain base64 PNG, not compressed", base64Of(star), "zlib"},
         {"truncated gzip", good.substr(0, good.size() / 2 / 4 * 4), "zlib"},
         {"gzip of text", "H4sIAAAAAAACA8tIzcnJ11HIyy9RSMxTyMxNTE8FAE+5tD0TAAAA", "image"},
     };

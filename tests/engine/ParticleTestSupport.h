@@ -1,7 +1,7 @@
 // Shared helpers of the particle tests: a system that exposes its particles, and plist text builders.
 #pragma once
 
-#include <dirent.h>
+#include <fstream>
 
 #include <map>
 #include <string>
@@ -55,25 +55,18 @@ inline std::map<std::string, std::string> basicParticleEntries() {
             {"startColorAlpha", realValue(1)}};
 }
 
-// Every .plist one folder below `root` (which ends in '/'), as relative paths.
+// Every .plist that the data folder's MANIFEST.tsv lists (its first column,
+// relative to `root`, which ends in '/'). The manifest, not the folder, is
+// the list, so that a file that went missing fails the tests that use it.
 inline std::vector<std::string> plistsBelow(const std::string& root) {
     std::vector<std::string> out;
-    DIR* top = opendir(root.c_str());
-    if (!top)
-        return out;
-    while (dirent* d = readdir(top)) {
-        std::string sub = d->d_name;
-        if (sub[0] == '.')
-            continue;
-        if (DIR* inner = opendir((root + sub).c_str())) {
-            while (dirent* f = readdir(inner)) {
-                std::string name = f->d_name;
-                if (name.size() > 6 && name.compare(name.size() - 6, 6, ".plist") == 0)
-                    out.push_back(sub + "/" + name);
-            }
-            closedir(inner);
-        }
+    std::ifstream manifest(root + "MANIFEST.tsv");
+    std::string line;
+    std::getline(manifest, line);  // column names
+    while (std::getline(manifest, line)) {
+        const std::string rel = line.substr(0, line.find('\t'));
+        if (rel.size() > 6 && rel.compare(rel.size() - 6, 6, ".plist") == 0)
+            out.push_back(rel);
     }
-    closedir(top);
     return out;
 }

@@ -10,6 +10,7 @@
 #include "base/ZipUtils.h"
 #include "base/base64.h"
 #include "platform/CCFileUtils.h"
+#include "TestData.h"
 
 using namespace cocos2d;
 
@@ -17,8 +18,9 @@ namespace {
 
 // The inflated TIFF bytes embedded in a shared plist.
 std::vector<unsigned char> embeddedTiff(const std::string& rel) {
-    ValueMap dict =
-        FileUtils::getInstance()->getValueMapFromFile(std::string(FW_TESTDATA_DIR) + "/plists/" + rel);
+    const std::string path = TestPlistsDir() + rel;
+    EXPECT_TRUE(TestFileExists(path));
+    ValueMap dict = FileUtils::getInstance()->getValueMapFromFile(path);
     std::string text = dict["textureImageData"].asString();
     unsigned char* decoded = nullptr;
     int n = base64Decode(reinterpret_cast<const unsigned char*>(text.data()), text.size(), &decoded);

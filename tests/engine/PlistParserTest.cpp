@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "ParticleTestSupport.h"
 #include "TempDir.h"
+#include "TestData.h"
 #include "platform/CCFileUtils.h"
 
 using cocos2d::FileUtils;
@@ -187,21 +189,22 @@ TEST(PlistParser, WrittenPlistsReadBackTheSame) {
 }
 
 TEST(PlistParser, EveryRealTestPlistParsesWithItsParticleKeys) {
-    const std::string root = std::string(FW_TESTDATA_DIR) + "/plists";
-    int count = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        if (entry.path().extension() != ".plist") continue;
-        ++count;
-        const ValueMap m = FileUtils::getInstance()->getValueMapFromFile(entry.path().string());
-        EXPECT_GE(m.size(), 40u) << entry.path();
-        EXPECT_EQ(m.count("maxParticles"), 1u) << entry.path();
-        EXPECT_EQ(m.count("textureFileName"), 1u) << entry.path();
+    const std::vector<std::string> files = plistsBelow(TestPlistsDir());
+    EXPECT_EQ(files.size(), 42u);
+    for (const std::string& rel : files) {
+        const std::string path = TestPlistsDir() + rel;
+        ASSERT_TRUE(TestFileExists(path));
+        const ValueMap m = FileUtils::getInstance()->getValueMapFromFile(path);
+        EXPECT_GE(m.size(), 40u) << rel;
+        EXPECT_EQ(m.count("maxParticles"), 1u) << rel;
+        EXPECT_EQ(m.count("textureFileName"), 1u) << rel;
     }
-    EXPECT_EQ(count, 42);
 }
 
 TEST(PlistParser, ValuesOfKnownTestPlists) {
-    const std::string root = std::string(FW_TESTDATA_DIR) + "/plists/";
+    const std::string root = TestPlistsDir();
+    for (const char* rel : {"diabloworld/kapai.plist", "cocos2d-x/ButterFly.plist", "cocos2d-objc/fire__61d3d3f.plist"})
+        ASSERT_TRUE(TestFileExists(root + rel));
     // CRLF, byte-order mark and a left-over tail after </plist>.
     ValueMap m = FileUtils::getInstance()->getValueMapFromFile(root + "diabloworld/kapai.plist");
     EXPECT_EQ(m.at("textureFileName").asString(), "base.png");

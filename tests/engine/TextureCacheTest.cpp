@@ -8,6 +8,7 @@
 
 #include "ImageTestSupport.h"
 #include "TempDir.h"
+#include "TestData.h"
 #include "platform/CCFileUtils.h"
 #include "platform/CCImage.h"
 #include "renderer/CCTexture2D.h"
@@ -21,7 +22,7 @@ using namespace imagetest;
 
 namespace {
 
-const std::string kPlists = std::string(FW_TESTDATA_DIR) + "/plists/";
+const std::string kPlists = TestPlistsDir();
 
 class TextureCacheTest : public testing::Test {
 protected:
@@ -41,6 +42,7 @@ protected:
 
 TEST(Texture2D, WithoutAContextTheUploadWaitsAndNothingCrashes) {
     ASSERT_FALSE(Texture2D::isGLReady());
+    ASSERT_TRUE(TestFileExists(kPlists + "cocos2d-html5/qipao01.png"));
     Image* image = new Image();
     ASSERT_TRUE(image->initWithImageFile(kPlists + "cocos2d-html5/qipao01.png"));
     Texture2D* texture = new Texture2D();
@@ -99,6 +101,8 @@ TEST(Texture2D, BadInputsAreRefused) {
 }
 
 TEST_F(TextureCacheTest, CachesByFullPathThroughTheSearchPaths) {
+    ASSERT_TRUE(TestFileExists(kPlists + "bulletwar/star.png"));
+    ASSERT_TRUE(TestFileExists(kPlists + "bulletwar/fire.png"));
     FileUtils::getInstance()->addSearchPath(kPlists + "bulletwar");
     Texture2D* byName = m_cache->addImage("star.png");
     ASSERT_NE(byName, nullptr);
@@ -116,7 +120,9 @@ TEST_F(TextureCacheTest, CachesByFullPathThroughTheSearchPaths) {
 TEST_F(TextureCacheTest, MissingOrUndecodableFilesGiveNull) {
     TempDir dir;
     dir.write("text.png", "this is not a png");
-    const Bytes png = readFileBytes(kPlists + "bulletwar/star.png");
+    Bytes png;
+    ASSERT_TRUE(ReadTestFile(kPlists + "bulletwar/star.png", &png));
+    ASSERT_GT(png.size(), 100u);
     writeFileBytes(dir.file("cut.png"), Bytes(png.begin(), png.begin() + 100));
     EXPECT_EQ(m_cache->addImage("nowhere.png"), nullptr);
     EXPECT_EQ(m_cache->addImage(""), nullptr);
@@ -129,6 +135,8 @@ TEST_F(TextureCacheTest, MissingOrUndecodableFilesGiveNull) {
 TEST_F(TextureCacheTest, RemovalAndUnusedTextures) {
     const std::string a = kPlists + "bulletwar/star.png";
     const std::string b = kPlists + "bulletwar/fire.png";
+    ASSERT_TRUE(TestFileExists(a));
+    ASSERT_TRUE(TestFileExists(b));
     Texture2D* ta = m_cache->addImage(a);
     Texture2D* tb = m_cache->addImage(b);
     ASSERT_TRUE(ta && tb);

@@ -7,6 +7,7 @@
 #include "platform/CCImage.h"
 #include "renderer/CCTexture2D.h"
 #include "renderer/CCTextureCache.h"
+#include "TestData.h"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -81,7 +82,8 @@ protected:
 
 TEST_F(GuiTexture2D, ATextureMadeBeforeTheContextUploadsWhenOneIsCurrent) {
     Image* image = new Image();
-    ASSERT_TRUE(image->initWithImageFile(std::string(FW_TESTDATA_DIR) + "/plists/bulletwar/star.png"));
+    ASSERT_TRUE(TestFileExists(TestPlistsDir() + "bulletwar/star.png"));
+    ASSERT_TRUE(image->initWithImageFile(TestPlistsDir() + "bulletwar/star.png"));
     Texture2D* texture = new Texture2D();
     ASSERT_TRUE(texture->initWithImage(image));
     EXPECT_EQ(texture->getName(), 0u);
@@ -164,7 +166,8 @@ TEST_F(GuiTexture2D, UploadedPixelsAreDrawn) {
 TEST_F(GuiTexture2D, TheCacheHandsOutUploadedTextures) {
     makeCurrent();
     cocos2d::TextureCache* cache = new cocos2d::TextureCache();
-    Texture2D* texture = cache->addImage(std::string(FW_TESTDATA_DIR) + "/plists/cocos2d-objc/fire.png");
+    ASSERT_TRUE(TestFileExists(TestPlistsDir() + "cocos2d-objc/fire.png"));
+    Texture2D* texture = cache->addImage(TestPlistsDir() + "cocos2d-objc/fire.png");
     ASSERT_NE(texture, nullptr);
     EXPECT_NE(texture->getName(), 0u);
     EXPECT_EQ(texture->getPixelsWide(), 128);
