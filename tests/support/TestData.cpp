@@ -24,7 +24,9 @@ testing::AssertionResult readAll(const std::string& path, Buffer* out) {
 
 } // namespace
 
-std::string TestPlistsDir() { return std::string(FW_TESTDATA_DIR) + "/plists/"; }
+std::string TestPlistsDir() {
+    return std::string(FW_TESTDATA_DIR) + "/plists/";
+}
 
 testing::AssertionResult TestFileExists(const std::string& path) {
     struct stat st {};
