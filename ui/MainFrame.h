@@ -4,7 +4,7 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
-#include "view/FrameTimingLog.h"
+#include "ui/FrameTimingLog.h"
 
 class AppDelegate;
 class wxGLViewImpl;

@@ -1,5 +1,5 @@
 // Frame pump measurement: tick durations and frame rate over the first ten seconds.
-#include "view/FrameTimingLog.h"
+#include "ui/FrameTimingLog.h"
 
 #include <algorithm>
 #include <cstdio>
