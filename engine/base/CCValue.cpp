@@ -1,5 +1,6 @@
 // Value: storage, copying, comparison and the engine's type conversions.
 #include "base/CCValue.h"
+#include "base/ccSaturatingCast.h"
 
 #include <cfloat>
 #include <climits>
@@ -32,6 +33,17 @@ double engineAtof(const char* str) {
         dot[8] = '\0';
     }
     return atof(buf);
+}
+
+// atoi's digits, with a defined result past the range of int (atoi's is
+// undefined): the nearest end of the range.
+int stringToInt(const std::string& text) {
+    const long v = strtol(text.c_str(), nullptr, 10);
+    if (v > INT_MAX)
+        return INT_MAX;
+    if (v < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(v);
 }
 
 }  // namespace
@@ -201,9 +213,9 @@ unsigned char Value::asByte() const {
         case Type::BYTE: return _field.byteVal;
         case Type::INTEGER: return static_cast<unsigned char>(_field.intVal);
         case Type::UNSIGNED: return static_cast<unsigned char>(_field.unsignedVal);
-        case Type::STRING: return static_cast<unsigned char>(atoi(_field.strVal->c_str()));
-        case Type::FLOAT: return static_cast<unsigned char>(_field.floatVal);
-        case Type::DOUBLE: return static_cast<unsigned char>(_field.doubleVal);
+        case Type::STRING: return static_cast<unsigned char>(stringToInt(*_field.strVal));
+        case Type::FLOAT: return saturatingCast<unsigned char>(_field.floatVal);
+        case Type::DOUBLE: return saturatingCast<unsigned char>(_field.doubleVal);
         case Type::BOOLEAN: return _field.boolVal ? 1 : 0;
         default: return 0;
     }
@@ -214,9 +226,9 @@ int Value::asInt() const {
         case Type::INTEGER: return _field.intVal;
         case Type::UNSIGNED: return static_cast<int>(_field.unsignedVal);
         case Type::BYTE: return _field.byteVal;
-        case Type::STRING: return atoi(_field.strVal->c_str());
-        case Type::FLOAT: return static_cast<int>(_field.floatVal);
-        case Type::DOUBLE: return static_cast<int>(_field.doubleVal);
+        case Type::STRING: return stringToInt(*_field.strVal);
+        case Type::FLOAT: return saturatingCast<int>(_field.floatVal);
+        case Type::DOUBLE: return saturatingCast<int>(_field.doubleVal);
         case Type::BOOLEAN: return _field.boolVal ? 1 : 0;
         default: return 0;
     }
@@ -229,8 +241,8 @@ unsigned int Value::asUnsignedInt() const {
         case Type::BYTE: return _field.byteVal;
         case Type::STRING:
             return static_cast<unsigned int>(strtoul(_field.strVal->c_str(), nullptr, 10));
-        case Type::FLOAT: return static_cast<unsigned int>(_field.floatVal);
-        case Type::DOUBLE: return static_cast<unsigned int>(_field.doubleVal);
+        case Type::FLOAT: return saturatingCast<unsigned int>(_field.floatVal);
+        case Type::DOUBLE: return saturatingCast<unsigned int>(_field.doubleVal);
         case Type::BOOLEAN: return _field.boolVal ? 1u : 0u;
         default: return 0u;
     }

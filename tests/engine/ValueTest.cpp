@@ -1,6 +1,9 @@
 // Value: conversions between types as the engine performs them, copying and comparison.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <limits>
+
 #include "base/CCValue.h"
 
 using cocos2d::Value;
@@ -39,6 +42,34 @@ TEST(Value, StringsConvertLikeAtoiAndAtof) {
     EXPECT_DOUBLE_EQ(Value("0.123456789").asDouble(), 0.1234567);
     EXPECT_DOUBLE_EQ(Value("1.00000001e5").asDouble(), 1.0);
     EXPECT_EQ(Value("4000000000").asUnsignedInt(), 4000000000u);
+}
+
+TEST(Value, NumbersOutsideTheTargetRangeSaturate) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // The value the fuzzer found, and its kin: each end of the range, never
+    // an arbitrary pattern.
+    EXPECT_EQ(Value(4.98889e+110).asInt(), INT_MAX);
+    EXPECT_EQ(Value(-1e39).asInt(), INT_MIN);
+    EXPECT_EQ(Value(inf).asInt(), INT_MAX);
+    EXPECT_EQ(Value(-inf).asInt(), INT_MIN);
+    EXPECT_EQ(Value(nan).asInt(), 0);
+    EXPECT_EQ(Value(static_cast<float>(nan)).asInt(), 0);
+    EXPECT_EQ(Value(3e9f).asInt(), INT_MAX);
+    EXPECT_EQ(Value(2147483647.0).asInt(), INT_MAX);
+    EXPECT_EQ(Value(-2147483648.0).asInt(), INT_MIN);
+    // In range, the conversion truncates toward zero as a cast does.
+    EXPECT_EQ(Value(-2.9).asInt(), -2);
+    EXPECT_EQ(Value(2147483646.7).asInt(), 2147483646);
+    EXPECT_EQ(Value(-5.0).asUnsignedInt(), 0u);
+    EXPECT_EQ(Value(1e20).asUnsignedInt(), UINT_MAX);
+    EXPECT_EQ(Value(nan).asUnsignedInt(), 0u);
+    EXPECT_EQ(Value(300.0).asByte(), 255);
+    EXPECT_EQ(Value(-1.0f).asByte(), 0);
+    EXPECT_EQ(Value(254.9).asByte(), 254);
+    // atoi's undefined overflow becomes the nearest end of the range too.
+    EXPECT_EQ(Value("99999999999999999999").asInt(), INT_MAX);
+    EXPECT_EQ(Value("-99999999999999999999").asInt(), INT_MIN);
 }
 
 TEST(Value, BooleansFromOtherTypes) {
