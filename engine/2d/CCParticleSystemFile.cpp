@@ -1,12 +1,17 @@
 // Particle system initialisation from a particle plist (file or dictionary).
+#include <zlib.h>
+
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "2d/CCParticleSystem.h"
 #include "2d/CCParticleTiffDecoder.h"
 #include "base/CCDirector.h"
 #include "base/ZipUtils.h"
+#include "base/ccSaturatingCast.h"
 #include "base/base64.h"
 #include "platform/CCFileUtils.h"
 #include "platform/CCImage.h"
@@ -25,9 +30,29 @@ const Value& valueOf(const ValueMap& dict, const char* key) {
     return it == dict.end() ? none : it->second;
 }
 
-float floatOf(const ValueMap& dict, const char* key) { return valueOf(dict, key).asFloat(); }
+float floatOf(const ValueMap& dict, const char* key) {
+    return valueOf(dict, key).asFloat();
+}
 
-int intOf(const ValueMap& dict, const char* key) { return valueOf(dict, key).asInt(); }
+int intOf(const ValueMap& dict, const char* key) {
+    return valueOf(dict, key).asInt();
+}
+
+// A total that is no number, or one outside the engine's range, is named as
+// the file gives it; converted to int first it would read as some unrelated
+// count such as -2147483648.
+// Empty when the total is usable, otherwise what is wrong with it.
+std::string particleTotalProblem(const Value& total) {
+    const double v = total.asDouble();
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    if (!std::isfinite(v)) return std::string("\"maxParticles\" is not a usable number: ") + text;
+    // Compared before truncation toward zero, as the conversion to int does.
+    if (v <= -1.0 || v >= ParticleSystem::MAX_TOTAL_PARTICLES + 1.0)
+        return std::string("\"maxParticles\" ") + text + " is outside 0.." +
+               std::to_string(ParticleSystem::MAX_TOTAL_PARTICLES);
+    return std::string();
+}
 
 // Frees a malloc'ed buffer at scope exit.
 struct MallocBuffer {
@@ -35,7 +60,7 @@ struct MallocBuffer {
     ~MallocBuffer() { std::free(data); }
 };
 
-}  // namespace
+} // namespace
 
 bool ParticleSystem::initWithFile(const std::string& plistFile) {
     FileUtils* files = FileUtils::getInstance();
@@ -58,17 +83,22 @@ bool ParticleSystem::initWithFile(const std::string& plistFile) {
     // The texture directory comes from the argument as given, as in the engine.
     std::string dirname;
     size_t slash = plistFile.rfind('/');
-    if (slash != std::string::npos)
-        dirname = plistFile.substr(0, slash + 1);
+    if (slash != std::string::npos) dirname = plistFile.substr(0, slash + 1);
     return initWithDictionary(dict, dirname);
 }
 
-bool ParticleSystem::initWithDictionary(ValueMap& dictionary) { return initWithDictionary(dictionary, ""); }
+bool ParticleSystem::initWithDictionary(ValueMap& dictionary) {
+    return initWithDictionary(dictionary, "");
+}
 
 bool ParticleSystem::initWithDictionary(ValueMap& dictionary, const std::string& dirname) {
     const ValueMap& d = dictionary;
-    if (!initWithTotalParticles(intOf(d, "maxParticles")))
+    const std::string totalProblem = particleTotalProblem(valueOf(d, "maxParticles"));
+    if (!totalProblem.empty()) {
+        setLastInitError(totalProblem);
         return false;
+    }
+    if (!initWithTotalParticles(intOf(d, "maxParticles"))) return false;
 
     _configName = valueOf(d, "configName").asString();
     const bool designer2 = !_configName.empty();
@@ -77,17 +107,17 @@ bool ParticleSystem::initWithDictionary(ValueMap& dictionary, const std::string&
     _angleVar = floatOf(d, "angleVariance");
     _duration = floatOf(d, "duration");
     if (designer2)
-        _blendFunc.src = static_cast<GLenum>(static_cast<int>(floatOf(d, "blendFuncSource")));
+        _blendFunc.src = static_cast<GLenum>(saturatingCast<int>(floatOf(d, "blendFuncSource")));
     else
         _blendFunc.src = static_cast<GLenum>(intOf(d, "blendFuncSource"));
     _blendFunc.dst = static_cast<GLenum>(intOf(d, "blendFuncDestination"));
 
-    _startColor = Color4F(floatOf(d, "startColorRed"), floatOf(d, "startColorGreen"),
-                          floatOf(d, "startColorBlue"), floatOf(d, "startColorAlpha"));
+    _startColor = Color4F(floatOf(d, "startColorRed"), floatOf(d, "startColorGreen"), floatOf(d, "startColorBlue"),
+                          floatOf(d, "startColorAlpha"));
     _startColorVar = Color4F(floatOf(d, "startColorVarianceRed"), floatOf(d, "startColorVarianceGreen"),
                              floatOf(d, "startColorVarianceBlue"), floatOf(d, "startColorVarianceAlpha"));
-    _endColor = Color4F(floatOf(d, "finishColorRed"), floatOf(d, "finishColorGreen"),
-                        floatOf(d, "finishColorBlue"), floatOf(d, "finishColorAlpha"));
+    _endColor = Color4F(floatOf(d, "finishColorRed"), floatOf(d, "finishColorGreen"), floatOf(d, "finishColorBlue"),
+                        floatOf(d, "finishColorAlpha"));
     _endColorVar = Color4F(floatOf(d, "finishColorVarianceRed"), floatOf(d, "finishColorVarianceGreen"),
                            floatOf(d, "finishColorVarianceBlue"), floatOf(d, "finishColorVarianceAlpha"));
 
@@ -124,7 +154,7 @@ bool ParticleSystem::initWithDictionary(ValueMap& dictionary, const std::string&
         // Particle Designer 2 files carry whole numbers for these three.
         auto radiusValue = [&](const char* key) {
             float v = floatOf(d, key);
-            return designer2 ? static_cast<float>(static_cast<int>(v)) : v;
+            return designer2 ? static_cast<float>(saturatingCast<int>(v)) : v;
         };
         modeB.startRadius = radiusValue("maxRadius");
         modeB.startRadiusVar = floatOf(d, "maxRadiusVariance");
@@ -141,8 +171,7 @@ bool ParticleSystem::initWithDictionary(ValueMap& dictionary, const std::string&
     _lifeVar = floatOf(d, "particleLifespanVariance");
     _emissionRate = static_cast<float>(_totalParticles) / _life;
 
-    if (!loadTextureFromDictionary(dictionary, dirname))
-        return false;
+    if (!loadTextureFromDictionary(dictionary, dirname)) return false;
 
     auto flipped = d.find("yCoordFlipped");
     // Only -1 flips; any other value (0 would freeze all motion) means upright.
@@ -159,8 +188,7 @@ bool ParticleSystem::loadTextureFromDictionary(ValueMap& dictionary, const std::
     size_t slash = textureName.rfind('/');
     if (slash != std::string::npos) {
         std::string textureDir = textureName.substr(0, slash + 1);
-        if (!dirname.empty() && textureDir != dirname)
-            textureName = dirname + textureName.substr(slash + 1);
+        if (!dirname.empty() && textureDir != dirname) textureName = dirname + textureName.substr(slash + 1);
     } else if (!dirname.empty() && !textureName.empty()) {
         textureName = dirname + textureName;
     }
@@ -180,11 +208,9 @@ bool ParticleSystem::loadTextureFromDictionary(ValueMap& dictionary, const std::
     }
 
     auto embedded = d.find("textureImageData");
-    if (embedded == d.end())
-        return true;
+    if (embedded == d.end()) return true;
     std::string encoded = embedded->second.asString();
-    if (encoded.empty())
-        return true;
+    if (encoded.empty()) return true;
 
     MallocBuffer decoded;
     int decodedLen = base64Decode(reinterpret_cast<const unsigned char*>(encoded.data()),
@@ -194,14 +220,19 @@ bool ParticleSystem::loadTextureFromDictionary(ValueMap& dictionary, const std::
         return false;
     }
     MallocBuffer inflated;
-    ssize_t inflatedLen = ZipUtils::inflateMemory(decoded.data, decodedLen, &inflated.data);
-    if (!inflated.data || inflatedLen <= 0) {
+    ssize_t inflatedLen = 0;
+    const int inflateStatus = ZipUtils::inflateMemoryWithStatus(decoded.data, decodedLen, &inflated.data, &inflatedLen);
+    if (inflateStatus == Z_MEM_ERROR) {
+        setLastInitError("\"textureImageData\" unpacks to more than " +
+                         std::to_string(ZipUtils::kMaxInflatedSize / (1024 * 1024)) + " MiB, the size limit");
+        return false;
+    }
+    if (inflateStatus != Z_OK || !inflated.data || inflatedLen <= 0) {
         setLastInitError("\"textureImageData\" is not a zlib or gzip stream");
         return false;
     }
     Image* image = new (std::nothrow) Image();
-    if (!image)
-        return false;
+    if (!image) return false;
     if (!image->initWithImageData(inflated.data, inflatedLen)) {
         // The image loader reads PNG and JPEG; the TIFF that most particle
         // editors embed is decoded here.
@@ -216,8 +247,7 @@ bool ParticleSystem::loadTextureFromDictionary(ValueMap& dictionary, const std::
     }
     Texture2D* embeddedTexture = cache->addImage(image, _plistFile + textureName);
     image->release();
-    if (embeddedTexture)
-        setTexture(embeddedTexture);
+    if (embeddedTexture) setTexture(embeddedTexture);
     return true;
 }
 

@@ -131,6 +131,11 @@ ssize_t ZipUtils::inflateMemoryWithHint(unsigned char* in, ssize_t inLength, uns
     return outLength;
 }
 
+int ZipUtils::inflateMemoryWithStatus(unsigned char* in, ssize_t inLength, unsigned char** out,
+                                      ssize_t* outLength) {
+    return inflateMemoryWithHint(in, inLength, out, outLength, kDefaultHint);
+}
+
 ssize_t ZipUtils::inflateMemory(unsigned char* in, ssize_t inLength, unsigned char** out) {
     return inflateMemoryWithHint(in, inLength, out, kDefaultHint);
 }

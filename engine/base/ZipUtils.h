@@ -10,11 +10,11 @@ NS_CC_BEGIN
 
 // Header of a .ccz file; every field is stored big-endian.
 struct CCZHeader {
-    unsigned char sig[4];           // "CCZ!" (plain) or "CCZp" (encrypted)
+    unsigned char sig[4]; // "CCZ!" (plain) or "CCZp" (encrypted)
     unsigned short compression_type;
     unsigned short version;
-    unsigned int reserved;          // checksum of an encrypted file
-    unsigned int len;               // size of the uncompressed data
+    unsigned int reserved; // checksum of an encrypted file
+    unsigned int len;      // size of the uncompressed data
 };
 
 enum {
@@ -51,11 +51,17 @@ public:
     // Encrypted ("CCZp") data is not supported and fails.
     static int inflateCCZBuffer(const unsigned char* buffer, ssize_t len, unsigned char** out);
 
+    // Not in the engine's interface: inflateMemory, with the zlib status of
+    // the outcome (Z_OK; Z_MEM_ERROR when the output would pass
+    // kMaxInflatedSize; Z_DATA_ERROR for a damaged stream), so that a loader
+    // can tell the user which of the two went wrong.
+    static int inflateMemoryWithStatus(unsigned char* in, ssize_t inLength, unsigned char** out, ssize_t* outLength);
+
 private:
-    static int inflateMemoryWithHint(unsigned char* in, ssize_t inLength, unsigned char** out,
-                                     ssize_t* outLength, ssize_t outLengthHint);
+    static int inflateMemoryWithHint(unsigned char* in, ssize_t inLength, unsigned char** out, ssize_t* outLength,
+                                     ssize_t outLengthHint);
 };
 
 NS_CC_END
 
-#endif  // __SUPPORT_ZIPUTILS_H__
+#endif // __SUPPORT_ZIPUTILS_H__

@@ -1,5 +1,6 @@
 // Loading particle plists: every shared test file, parameter by parameter, textures, and hostile input.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <cmath>
 #include <string>
@@ -20,7 +21,9 @@ namespace {
 
 const std::string kPlists = TestPlistsDir();
 
-std::vector<std::string> allPlists() { return plistsBelow(kPlists); }
+std::vector<std::string> allPlists() {
+    return plistsBelow(kPlists);
+}
 
 // Loads and retains; a file of the test data that is missing fails the test
 // with its name (files made by a test may be absent on purpose).
@@ -29,12 +32,11 @@ ParticleSystemQuad* load(const std::string& path) {
         EXPECT_TRUE(TestFileExists(path));
     }
     ParticleSystemQuad* s = ParticleSystemQuad::create(path);
-    if (s)
-        s->retain();
+    if (s) s->retain();
     return s;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ParticleLoad, EverySharedPlistLoadsOrIsRefusedCleanly) {
     std::vector<std::string> files = allPlists();
@@ -53,8 +55,7 @@ TEST(ParticleLoad, EverySharedPlistLoadsOrIsRefusedCleanly) {
             EXPECT_NE(s->getTexture(), nullptr) << rel;
         }
         // And runs a second of frames.
-        for (int i = 0; i < 60; ++i)
-            s->update(1.0f / 60.0f);
+        for (int i = 0; i < 60; ++i) s->update(1.0f / 60.0f);
         EXPECT_LE(s->getParticleCount(), s->getTotalParticles()) << rel;
         s->release();
     }
@@ -256,16 +257,36 @@ std::string sharedEmbeddedData() {
     return dict["textureImageData"].asString();
 }
 
-}  // namespace
+} // namespace
 
 TEST(ParticleBadInput, HugeAndNegativeCountsFailWithoutAllocating) {
     TempDir dir;
     auto entries = basicParticleEntries();
-    for (const std::string& count : {intValue(2000000000), intValue(-5), realValue(-1e30), intValue(500001)}) {
-        entries["maxParticles"] = count;
-        EXPECT_EQ(loadEntries(dir, entries), nullptr) << count;
-        EXPECT_NE(ParticleSystem::getLastInitError().find("particle total"), std::string::npos);
+    // The message names the value as the file has it and what is wrong.
+    const struct {
+        std::string count;
+        const char* message;
+    } cases[] = {
+        {intValue(2000000000), "\"maxParticles\" 2e+09 is outside 0..500000"},
+        {intValue(-5), "\"maxParticles\" -5 is outside 0..500000"},
+        {realValue(-1e30), "\"maxParticles\" -1e+30 is outside 0..500000"},
+        {intValue(500001), "\"maxParticles\" 500001 is outside 0..500000"},
+        {realValue(1e39), "\"maxParticles\" 1e+39 is outside 0..500000"},
+        {"<real>nan</real>", "\"maxParticles\" is not a usable number: nan"},
+        {"<real>inf</real>", "\"maxParticles\" is not a usable number: inf"},
+        {"<real>-inf</real>", "\"maxParticles\" is not a usable number: -inf"},
+    };
+    for (const auto& c : cases) {
+        entries["maxParticles"] = c.count;
+        EXPECT_EQ(loadEntries(dir, entries), nullptr) << c.count;
+        EXPECT_EQ(ParticleSystem::getLastInitError(), c.message) << c.count;
     }
+    // Fractions truncate toward zero like the engine's conversion: -0.5 is 0.
+    entries["maxParticles"] = realValue(-0.5);
+    ParticleSystemQuad* zero = loadEntries(dir, entries);
+    ASSERT_NE(zero, nullptr) << ParticleSystem::getLastInitError();
+    EXPECT_EQ(zero->getTotalParticles(), 0);
+    zero->release();
     // The live setter clamps instead: a running system must survive edits.
     ProbeParticleSystem* s = ProbeParticleSystem::createWithTotal(10);
     s->retain();
@@ -289,16 +310,14 @@ TEST(ParticleBadInput, NanAndInfiniteValuesRunWithoutHarm) {
     entries["particleLifespanVariance"] = "<real>inf</real>";
     ParticleSystemQuad* s = loadEntries(dir, entries);
     ASSERT_NE(s, nullptr);
-    for (int i = 0; i < 120; ++i)
-        s->update(1.0f / 60.0f);
+    for (int i = 0; i < 120; ++i) s->update(1.0f / 60.0f);
     EXPECT_LE(s->getParticleCount(), s->getTotalParticles());
     // A NaN life counts as dead at birth rather than immortal.
     entries["particleLifespan"] = "<real>nan</real>";
     ParticleSystemQuad* dead = loadEntries(dir, entries);
     ASSERT_NE(dead, nullptr);
     dead->setEmissionRate(100.0f);
-    for (int i = 0; i < 10; ++i)
-        dead->update(1.0f / 60.0f);
+    for (int i = 0; i < 10; ++i) dead->update(1.0f / 60.0f);
     EXPECT_EQ(dead->getParticleCount(), 0);
     dead->release();
     s->release();
@@ -309,16 +328,43 @@ TEST(ParticleBadInput, NegativeOrZeroLifeNeverEmitsNegativeCounts) {
     s->retain();
     s->setDuration(-1.0f);
     s->setLife(-2.0f);
-    s->setTotalParticles(20);  // rate = 20 / -2 < 0
+    s->setTotalParticles(20); // rate = 20 / -2 < 0
     EXPECT_LT(s->getEmissionRate(), 0.0f);
-    for (int i = 0; i < 10; ++i)
-        s->update(1.0f / 60.0f);
+    for (int i = 0; i < 10; ++i) s->update(1.0f / 60.0f);
     EXPECT_EQ(s->getParticleCount(), 0);
     s->setLife(0.0f);
-    s->setTotalParticles(20);  // rate = +inf
+    s->setTotalParticles(20); // rate = +inf
     s->update(1.0f / 60.0f);
-    EXPECT_EQ(s->getParticleCount(), 0);  // born and dead in one frame
+    EXPECT_EQ(s->getParticleCount(), 0); // born and dead in one frame
     s->release();
+}
+
+TEST(ParticleBadInput, AnEmbeddedImageLargerThanTheLimitIsReportedAsSuch) {
+    // 300 MiB of zeros deflate to about 300 KB: a small file that unpacks
+    // past the inflate limit.
+    std::string bomb;
+    z_stream z{};
+    ASSERT_EQ(deflateInit2(&z, 9, Z_DEFLATED, 15 + 16, 9, Z_DEFAULT_STRATEGY), Z_OK);
+    std::vector<unsigned char> zeros(1 << 20, 0), out(1 << 16);
+    for (int chunk = 0; chunk < 300; ++chunk) {
+        z.next_in = zeros.data();
+        z.avail_in = static_cast<uInt>(zeros.size());
+        const int flush = chunk == 299 ? Z_FINISH : Z_NO_FLUSH;
+        do {
+            z.next_out = out.data();
+            z.avail_out = static_cast<uInt>(out.size());
+            deflate(&z, flush);
+            bomb.append(reinterpret_cast<char*>(out.data()), out.size() - z.avail_out);
+        } while (z.avail_out == 0);
+    }
+    deflateEnd(&z);
+    ASSERT_LT(bomb.size(), 1000000u);
+    TempDir dir;
+    auto entries = basicParticleEntries();
+    entries["textureFileName"] = stringValue("not-here.png");
+    entries["textureImageData"] = stringValue(base64Of(bomb));
+    EXPECT_EQ(loadEntries(dir, entries), nullptr);
+    EXPECT_EQ(ParticleSystem::getLastInitError(), "\"textureImageData\" unpacks to more than 256 MiB, the size limit");
 }
 
 TEST(ParticleBadInput, CorruptEmbeddedTexturesFailInitialisation) {
@@ -335,7 +381,10 @@ TEST(ParticleBadInput, CorruptEmbeddedTexturesFailInitialisation) {
         std::string data;
         const char* reason;
     } cases[] = {
-        {"one symbol before padding", "QUJD" "Q===", "base64"},
+        {"one symbol before padding",
+         "QUJD"
+         "Q===",
+         "base64"},
         {"plain base64 PNG, not compressed", base64Of(star), "zlib"},
         {"truncated gzip", good.substr(0, good.size() / 2 / 4 * 4), "zlib"},
         {"gzip of text", "H4sIAAAAAAACA8tIzcnJ11HIyy9RSMxTyMxNTE8FAE+5tD0TAAAA", "image"},
