@@ -14,7 +14,7 @@ fi
 shot="${SCREENSHOT:-$PWD/$BUILD_DIR/flarewick-screenshot.png}"
 num=$(( 90 + RANDOM % 400 ))
 while [[ -e /tmp/.X11-unix/X$num || -e /tmp/.X$num-lock ]]; do num=$((num + 1)); done
-Xvfb ":$num" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$num" -screen 0 1600x1200x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 cleanup() { kill "$app" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; wait 2>/dev/null || true; }
 app=""
