@@ -67,3 +67,22 @@ TEST_F(GuiDelete, AnObjectThatWasNeverRegisteredLeavesTheTreeAlone) {
     ASSERT_EQ(highlighted().size(), 1u);
     EXPECT_TRUE(node->isSelected());
 }
+
+TEST_F(GuiDelete, AnObjectRemovedBehindTheSelectionsBackLeavesIt) {
+    auto* node = TestEditorNode::create();
+    ASSERT_TRUE(RegisterEditorObject(node, wxS("Particle2D")));
+    drainPool();
+    ASSERT_EQ(selection()->selection.size(), 1u);
+    // Not through deleteSelected: the scene drops the node while it is selected.
+    m_scene->removeAllChildren();
+    drainPool();
+    EXPECT_EQ(TestEditorNode::alive, 0);
+    EXPECT_TRUE(selection()->selection.empty());
+    EXPECT_EQ(pageSize(), 0u);
+    EXPECT_EQ(rows().size(), 0u);
+    EXPECT_EQ(highlighted().size(), 0u);
+    // Edits and moves after that reach nothing and do not crash.
+    selection()->applyToSelection(nullptr, wxS("_Name"), wxAny(wxString(wxS("x"))));
+    selection()->moveSelectedBy(cocos2d::Vec2(1, 1));
+    selection()->deleteSelected();
+}
