@@ -18,7 +18,10 @@ TEST_F(GuiObjectTree, IsTheOneTreeWithItsIdStyleAndHiddenRoot) {
                          wxTR_EDIT_LABELS, wxTR_HIDE_ROOT,     wxBORDER_NONE};
     for (long bit : bits) EXPECT_EQ(style & bit, bit) << bit;
     EXPECT_EQ(m_tree->GetItemText(m_tree->GetRootItem()), wxS("Objects"));
-    EXPECT_NE(wxCreateDynamicObject(wxS("ObjectTree")), nullptr);
+    wxObject* byName = wxCreateDynamicObject(wxS("ObjectTree"));
+    EXPECT_NE(wxDynamicCast(byName, ObjectTree), nullptr);
+    EXPECT_EQ(theObjectTree, m_tree); // a tree made by name, never created as a window, is not the tree
+    delete byName;
 }
 
 TEST_F(GuiObjectTree, NewObjectRowIsAppendedAndHighlightedAlone) {
