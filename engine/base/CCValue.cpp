@@ -1,5 +1,6 @@
 // Value: storage, copying, comparison and the engine's type conversions.
 #include "base/CCValue.h"
+#include "base/ccUtils.h"
 
 #include <cfloat>
 #include <climits>
@@ -7,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iomanip>
+#include <locale>
 #include <sstream>
 
 NS_CC_BEGIN
@@ -31,7 +33,7 @@ double engineAtof(const char* str) {
     if (dot != nullptr && strlen(dot) > 8) {
         dot[8] = '\0';
     }
-    return atof(buf);
+    return utils::atofClassic(buf);
 }
 
 }  // namespace
@@ -280,6 +282,8 @@ std::string Value::asString() const {
         return *_field.strVal;
     }
     std::stringstream ret;
+    // Numbers as text the same in every locale the program may set.
+    ret.imbue(std::locale::classic());
     switch (_type) {
         case Type::BYTE: ret << _field.byteVal; break;
         case Type::INTEGER: ret << _field.intVal; break;
