@@ -181,9 +181,10 @@ wxAny ParticleSystem2DEditor::parameterValue(const ParticleParameter& row) {
 
 void ParticleSystem2DEditor::applyParameter(const ParticleParameter& row, const wxAny& value, wxPGProperty* property) {
     if (row.kind == ParticleValueKind::File) {
-        // A rejected file must not be saved as the texture: the row shows the
-        // name in force again.
-        if (!changeTexture(value.As<wxString>()) && property) property->SetValue(wxVariant(textureName));
+        // The row shows the name the file will carry: the bare name of a
+        // loaded image, or the name in force again after a rejected file.
+        changeTexture(value.As<wxString>());
+        if (property) property->SetValue(wxVariant(textureName));
         return;
     }
     if (!row.set) return;
