@@ -10,6 +10,7 @@
 #include "base/CCDirector.h"
 #include "renderer/CCTextureCache.h"
 
+#include <wx/app.h>
 #include <wx/msgdlg.h>
 
 namespace {
@@ -72,7 +73,11 @@ wxPGProperty* GuiParticleFixture::property(const wxString& fullName) const {
 bool GuiParticleFixture::edit(const wxString& fullName, const wxVariant& value) {
     wxPGProperty* p = property(fullName);
     if (!p) return false;
-    return grid()->ChangePropertyValue(p, value);
+    const bool changed = grid()->ChangePropertyValue(p, value);
+    // The grid deletes rows removed during its own event when idle, as the
+    // event loop would let it right after the edit.
+    wxTheApp->ProcessIdle();
+    return changed;
 }
 
 std::vector<std::string> GuiParticleFixture::childNames(const wxString& fullName) const {
