@@ -38,6 +38,7 @@ void GuiParticleFixture::SetUp() {
     if (HasFatalFailure()) return;
     purgeDirector();
     m_messages.Register();
+    m_hooked = true;
     SelectionManager::getInstance()->propertyManager = m_manager;
     // As the main window's handler of the grid's changed event.
     m_manager->Bind(wxEVT_PG_CHANGED, [](wxPropertyGridEvent& event) {
@@ -51,7 +52,8 @@ void GuiParticleFixture::TearDown() {
     SelectionManager::getInstance()->propertyManager = nullptr;
     if (m_object) m_object->release();
     m_object = nullptr;
-    m_messages.Unregister();
+    if (m_hooked) m_messages.Unregister();
+    m_hooked = false;
     GuiGridFixture::TearDown();
     purgeDirector();
 }
