@@ -249,4 +249,4 @@ private:
 
 NS_CC_END
 
-#endif  // __CCPARTICLE_SYSTEM_H__
+#endif // __CCPARTICLE_SYSTEM_H__

@@ -28,11 +28,10 @@ ProbeParticleSystem* quietSystem(int total = 10) {
 }
 
 void step(ParticleSystem* s, int frames, float dt = kDt) {
-    for (int i = 0; i < frames; ++i)
-        s->update(dt);
+    for (int i = 0; i < frames; ++i) s->update(dt);
 }
 
-}  // namespace
+} // namespace
 
 TEST(ParticleBehaviour, GravityModeFollowsExplicitEuler) {
     ProbeParticleSystem* s = quietSystem();
@@ -106,7 +105,7 @@ TEST(ParticleBehaviour, RadiusModeGoesFromStartToEndRadiusOverTheLife) {
     s->setStartRadius(100.0f);
     s->setEndRadius(20.0f);
     s->setRotatePerSecond(0.0f);
-    s->setSourcePosition(Vec2(500.0f, 500.0f));  // no effect in this mode
+    s->setSourcePosition(Vec2(500.0f, 500.0f)); // no effect in this mode
     s->addParticles(1);
     step(s, 60);
     EXPECT_NEAR(s->data().modeB.radius[0], 60.0f, 1e-2);
@@ -250,7 +249,7 @@ TEST(ParticleBehaviour, TotalParticlesBelowAndAboveTheAllocationLimitTheLiveCoun
     s->setTotalParticles(40);
     EXPECT_EQ(s->getTotalParticles(), 40);
     EXPECT_EQ(s->allocated(), 100);
-    EXPECT_FLOAT_EQ(s->getEmissionRate(), 4.0f);  // total / life
+    EXPECT_FLOAT_EQ(s->getEmissionRate(), 4.0f); // total / life
     s->setEmissionRate(1000.0f);
     for (int i = 0; i < 20; ++i) {
         s->update(kDt);
