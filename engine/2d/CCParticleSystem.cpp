@@ -24,6 +24,19 @@ inline float randomMinus1To1(uint32_t* seed) {
     return f - 3.0f;
 }
 
+// The game's normalisation: a vector whose squared length is exactly 1 is left
+// unwritten, so a particle 1 pt from the centre gets no radial or tangential
+// acceleration that frame; the preview shows the same.
+inline void radialUnit(float x, float y, float* ux, float* uy) {
+    float n = x * x + y * y;
+    if (n == 1.0f) return;
+    n = std::sqrt(n);
+    if (n < 2e-37f) return;
+    n = 1.0f / n;
+    *ux = x * n;
+    *uy = y * n;
+}
+
 inline float clamp01(float v) {
     return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v);
 }
@@ -292,14 +305,15 @@ bool ParticleSystem::removeDeadParticles() {
     float* ttl = _particleData.timeToLive;
     for (int i = 0; i < _particleCount; ++i) {
         if (ttl[i] > 0.0f) continue;
-        // Trim the dead tail, but never below i: the engine trimmed past i
-        // and then threw away a live particle in its place.
+        // The game trims the dead tail down past i when i is part of it and
+        // then copies the last live particle into i, outside the live range:
+        // that particle is lost one frame early. Kept so the preview loses it too.
         int last = _particleCount - 1;
-        while (last > i && ttl[last] <= 0.0f) {
+        while (last > 0 && ttl[last] <= 0.0f) {
             --_particleCount;
             --last;
         }
-        if (last > i) _particleData.copyParticle(i, last);
+        _particleData.copyParticle(i, _particleCount - 1);
         --_particleCount;
         if (_particleCount == 0 && _isAutoRemoveOnFinish) {
             unscheduleUpdate();
@@ -312,15 +326,12 @@ bool ParticleSystem::removeDeadParticles() {
 
 void ParticleSystem::moveGravityMode(float dt) {
     ParticleData& d = _particleData;
+    // The game scales both axes by "yCoordFlipped" as read, so 0 freezes the motion.
     const float flip = static_cast<float>(_yCoordFlipped);
     for (int i = 0; i < _particleCount; ++i) {
         float ux = 0.0f, uy = 0.0f;
         float px = d.posx[i], py = d.posy[i];
-        if (px != 0.0f || py != 0.0f) {
-            float len = std::sqrt(px * px + py * py);
-            ux = px / len;
-            uy = py / len;
-        }
+        if (px != 0.0f || py != 0.0f) radialUnit(px, py, &ux, &uy);
         float rx = ux * d.modeA.radialAccel[i];
         float ry = uy * d.modeA.radialAccel[i];
         float tx = -uy * d.modeA.tangentialAccel[i];
