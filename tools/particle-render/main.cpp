@@ -81,10 +81,13 @@ int main(int argc, char** argv) {
     if (!o.sheetPath.empty() && !sheet.fits())
         return fail("the sprite sheet would be larger than 16384 pixels on a side; use fewer or smaller frames",
                     kExitUsage);
-    if (!o.outDir.empty()) {
+    // Output directories are made before the rendering, so that a bad path fails at once.
+    const std::string sheetDir = std::filesystem::path(o.sheetPath).parent_path().string();
+    for (const std::string& dir : {o.outDir, sheetDir}) {
+        if (dir.empty()) continue;
         std::error_code error;
-        std::filesystem::create_directories(o.outDir, error);
-        if (!std::filesystem::is_directory(o.outDir)) return fail("cannot create the directory " + o.outDir);
+        std::filesystem::create_directories(dir, error);
+        if (!std::filesystem::is_directory(dir)) return fail("cannot create the directory " + dir);
     }
     // The engine logs to standard output; nothing of ours goes there.
     std::fflush(stdout);
