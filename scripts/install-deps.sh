@@ -15,6 +15,7 @@ PACKAGES=(
   x11-utils x11-apps xdotool imagemagick
   python3
   locales
+  libegl-dev libegl-mesa0
 )
 
 missing=()

@@ -24,18 +24,37 @@ inline float randomMinus1To1(uint32_t* seed) {
     return f - 3.0f;
 }
 
-inline float clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
+// The game's normalisation: a vector whose squared length is exactly 1 is left
+// unwritten, so a particle 1 pt from the centre gets no radial or tangential
+// acceleration that frame; the preview shows the same.
+inline void radialUnit(float x, float y, float* ux, float* uy) {
+    float n = x * x + y * y;
+    if (n == 1.0f) return;
+    n = std::sqrt(n);
+    if (n < 2e-37f) return;
+    n = 1.0f / n;
+    *ux = x * n;
+    *uy = y * n;
+}
+
+inline float clamp01(float v) {
+    return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v);
+}
 
 std::string& lastInitError() {
     static std::string text;
     return text;
 }
 
-}  // namespace
+} // namespace
 
-const std::string& ParticleSystem::getLastInitError() { return lastInitError(); }
+const std::string& ParticleSystem::getLastInitError() {
+    return lastInitError();
+}
 
-void ParticleSystem::setLastInitError(const std::string& why) { lastInitError() = why; }
+void ParticleSystem::setLastInitError(const std::string& why) {
+    lastInitError() = why;
+}
 
 ParticleSystem::ParticleSystem() = default;
 
@@ -64,7 +83,9 @@ ParticleSystem* ParticleSystem::createWithTotalParticles(int numberOfParticles) 
     return nullptr;
 }
 
-bool ParticleSystem::init() { return initWithTotalParticles(150); }
+bool ParticleSystem::init() {
+    return initWithTotalParticles(150);
+}
 
 bool ParticleSystem::initWithTotalParticles(int numberOfParticles) {
     // Failure leaves the object to its creator (the engine released itself
@@ -111,29 +132,48 @@ void ParticleSystem::stopSystem() {
 void ParticleSystem::resetSystem() {
     _isActive = true;
     _elapsed = 0;
-    for (int i = 0; i < _particleCount; ++i)
-        _particleData.timeToLive[i] = 0.0f;
+    for (int i = 0; i < _particleCount; ++i) _particleData.timeToLive[i] = 0.0f;
 }
 
-bool ParticleSystem::isFull() { return _particleCount == _totalParticles; }
+bool ParticleSystem::isFull() {
+    return _particleCount == _totalParticles;
+}
 
-void ParticleSystem::start() { resetSystem(); }
+void ParticleSystem::start() {
+    resetSystem();
+}
 
-void ParticleSystem::stop() { stopSystem(); }
+void ParticleSystem::stop() {
+    stopSystem();
+}
 
-void ParticleSystem::pauseEmissions() { _paused = true; }
+void ParticleSystem::pauseEmissions() {
+    _paused = true;
+}
 
-void ParticleSystem::resumeEmissions() { _paused = false; }
+void ParticleSystem::resumeEmissions() {
+    _paused = false;
+}
 
-bool ParticleSystem::isPaused() const { return _paused; }
+bool ParticleSystem::isPaused() const {
+    return _paused;
+}
 
-bool ParticleSystem::isActive() const { return _isActive; }
+bool ParticleSystem::isActive() const {
+    return _isActive;
+}
 
-bool ParticleSystem::isAutoRemoveOnFinish() const { return _isAutoRemoveOnFinish; }
+bool ParticleSystem::isAutoRemoveOnFinish() const {
+    return _isAutoRemoveOnFinish;
+}
 
-void ParticleSystem::setAutoRemoveOnFinish(bool var) { _isAutoRemoveOnFinish = var; }
+void ParticleSystem::setAutoRemoveOnFinish(bool var) {
+    _isAutoRemoveOnFinish = var;
+}
 
-int ParticleSystem::getTotalParticles() const { return _totalParticles; }
+int ParticleSystem::getTotalParticles() const {
+    return _totalParticles;
+}
 
 void ParticleSystem::setTotalParticles(int tp) {
     // The base class never reallocates: the total stays within the allocation.
@@ -143,11 +183,9 @@ void ParticleSystem::setTotalParticles(int tp) {
 // ---- emission ----
 
 void ParticleSystem::addParticles(int count) {
-    if (_paused || count <= 0)
-        return;
+    if (_paused || count <= 0) return;
     count = std::min(count, _allocatedParticles - _particleCount);
-    if (count <= 0)
-        return;
+    if (count <= 0) return;
     uint32_t seed = static_cast<uint32_t>(std::rand());
     auto r = [&seed]() { return randomMinus1To1(&seed); };
 
@@ -161,14 +199,11 @@ void ParticleSystem::addParticles(int count) {
         // A NaN life counts as dead at birth instead of living forever.
         d.timeToLive[i] = life > 0.0f ? life : 0.0f;
     }
-    for (int i = start; i < end; ++i)
-        d.posx[i] = _sourcePosition.x + _posVar.x * r();
-    for (int i = start; i < end; ++i)
-        d.posy[i] = _sourcePosition.y + _posVar.y * r();
+    for (int i = start; i < end; ++i) d.posx[i] = _sourcePosition.x + _posVar.x * r();
+    for (int i = start; i < end; ++i) d.posy[i] = _sourcePosition.y + _posVar.y * r();
 
     auto setColor = [&](float* c, float base, float var) {
-        for (int i = start; i < end; ++i)
-            c[i] = clamp01(base + var * r());
+        for (int i = start; i < end; ++i) c[i] = clamp01(base + var * r());
     };
     setColor(d.colorR, _startColor.r, _startColorVar.r);
     setColor(d.colorG, _startColor.g, _startColorVar.g);
@@ -179,28 +214,24 @@ void ParticleSystem::addParticles(int count) {
     setColor(d.deltaColorB, _endColor.b, _endColorVar.b);
     setColor(d.deltaColorA, _endColor.a, _endColorVar.a);
     auto toDelta = [&](const float* c, float* dc) {
-        for (int i = start; i < end; ++i)
-            dc[i] = (dc[i] - c[i]) / d.timeToLive[i];
+        for (int i = start; i < end; ++i) dc[i] = (dc[i] - c[i]) / d.timeToLive[i];
     };
     toDelta(d.colorR, d.deltaColorR);
     toDelta(d.colorG, d.deltaColorG);
     toDelta(d.colorB, d.deltaColorB);
     toDelta(d.colorA, d.deltaColorA);
 
-    for (int i = start; i < end; ++i)
-        d.size[i] = std::max(0.0f, _startSize + _startSizeVar * r());
+    for (int i = start; i < end; ++i) d.size[i] = std::max(0.0f, _startSize + _startSizeVar * r());
     if (_endSize != START_SIZE_EQUAL_TO_END_SIZE) {
         for (int i = start; i < end; ++i) {
             float endSize = std::max(0.0f, _endSize + _endSizeVar * r());
             d.deltaSize[i] = (endSize - d.size[i]) / d.timeToLive[i];
         }
     } else {
-        for (int i = start; i < end; ++i)
-            d.deltaSize[i] = 0.0f;
+        for (int i = start; i < end; ++i) d.deltaSize[i] = 0.0f;
     }
 
-    for (int i = start; i < end; ++i)
-        d.rotation[i] = _startSpin + _startSpinVar * r();
+    for (int i = start; i < end; ++i) d.rotation[i] = _startSpin + _startSpinVar * r();
     for (int i = start; i < end; ++i) {
         float endAngle = _endSpin + _endSpinVar * r();
         d.deltaRotation[i] = (endAngle - d.rotation[i]) / d.timeToLive[i];
@@ -215,8 +246,7 @@ void ParticleSystem::addParticles(int count) {
     }
 
     if (_emitterMode == Mode::GRAVITY) {
-        for (int i = start; i < end; ++i)
-            d.modeA.radialAccel[i] = modeA.radialAccel + modeA.radialAccelVar * r();
+        for (int i = start; i < end; ++i) d.modeA.radialAccel[i] = modeA.radialAccel + modeA.radialAccelVar * r();
         for (int i = start; i < end; ++i)
             d.modeA.tangentialAccel[i] = modeA.tangentialAccel + modeA.tangentialAccelVar * r();
         for (int i = start; i < end; ++i) {
@@ -226,20 +256,15 @@ void ParticleSystem::addParticles(int count) {
             float dy = std::sin(a) * s;
             d.modeA.dirX[i] = dx;
             d.modeA.dirY[i] = dy;
-            if (modeA.rotationIsDir)
-                d.rotation[i] = -CC_RADIANS_TO_DEGREES(std::atan2(dy, dx));
+            if (modeA.rotationIsDir) d.rotation[i] = -CC_RADIANS_TO_DEGREES(std::atan2(dy, dx));
         }
     } else {
+        for (int i = start; i < end; ++i) d.modeB.radius[i] = modeB.startRadius + modeB.startRadiusVar * r();
+        for (int i = start; i < end; ++i) d.modeB.angle[i] = CC_DEGREES_TO_RADIANS(_angle + _angleVar * r());
         for (int i = start; i < end; ++i)
-            d.modeB.radius[i] = modeB.startRadius + modeB.startRadiusVar * r();
-        for (int i = start; i < end; ++i)
-            d.modeB.angle[i] = CC_DEGREES_TO_RADIANS(_angle + _angleVar * r());
-        for (int i = start; i < end; ++i)
-            d.modeB.degreesPerSecond[i] =
-                CC_DEGREES_TO_RADIANS(modeB.rotatePerSecond + modeB.rotatePerSecondVar * r());
+            d.modeB.degreesPerSecond[i] = CC_DEGREES_TO_RADIANS(modeB.rotatePerSecond + modeB.rotatePerSecondVar * r());
         if (modeB.endRadius == START_RADIUS_EQUAL_TO_END_RADIUS) {
-            for (int i = start; i < end; ++i)
-                d.modeB.deltaRadius[i] = 0.0f;
+            for (int i = start; i < end; ++i) d.modeB.deltaRadius[i] = 0.0f;
         } else {
             for (int i = start; i < end; ++i) {
                 float endRadius = modeB.endRadius + modeB.endRadiusVar * r();
@@ -250,13 +275,11 @@ void ParticleSystem::addParticles(int count) {
 }
 
 void ParticleSystem::emitStep(float dt) {
-    if (!_isActive || _emissionRate == 0.0f)
-        return;
+    if (!_isActive || _emissionRate == 0.0f) return;
     const int cap = _totalParticles;
     if (_particleCount < cap) {
         _emitCounter += dt;
-        if (!(_emitCounter >= 0.0f))
-            _emitCounter = 0.0f;
+        if (!(_emitCounter >= 0.0f)) _emitCounter = 0.0f;
     }
     // Same float arithmetic as the engine (count = counter / (1 / rate)), with
     // the hazards defused: negative or NaN rates emit nothing, and an
@@ -274,31 +297,27 @@ void ParticleSystem::emitStep(float dt) {
     addParticles(emitCount);
     _emitCounter -= rate * static_cast<float>(emitCount);
     _elapsed += dt;
-    if (_elapsed < 0.0f)
-        _elapsed = 0.0f;
-    if (_duration != DURATION_INFINITY && _duration < _elapsed)
-        stopSystem();
+    if (_elapsed < 0.0f) _elapsed = 0.0f;
+    if (_duration != DURATION_INFINITY && _duration < _elapsed) stopSystem();
 }
 
 bool ParticleSystem::removeDeadParticles() {
     float* ttl = _particleData.timeToLive;
     for (int i = 0; i < _particleCount; ++i) {
-        if (ttl[i] > 0.0f)
-            continue;
-        // Trim the dead tail, but never below i: the engine trimmed past i
-        // and then threw away a live particle in its place.
+        if (ttl[i] > 0.0f) continue;
+        // The game trims the dead tail down past i when i is part of it and
+        // then copies the last live particle into i, outside the live range:
+        // that particle is lost one frame early. Kept so the preview loses it too.
         int last = _particleCount - 1;
-        while (last > i && ttl[last] <= 0.0f) {
+        while (last > 0 && ttl[last] <= 0.0f) {
             --_particleCount;
             --last;
         }
-        if (last > i)
-            _particleData.copyParticle(i, last);
+        _particleData.copyParticle(i, _particleCount - 1);
         --_particleCount;
         if (_particleCount == 0 && _isAutoRemoveOnFinish) {
             unscheduleUpdate();
-            if (_parent)
-                _parent->removeChild(this, true);
+            if (_parent) _parent->removeChild(this, true);
             return true;
         }
     }
@@ -307,15 +326,12 @@ bool ParticleSystem::removeDeadParticles() {
 
 void ParticleSystem::moveGravityMode(float dt) {
     ParticleData& d = _particleData;
+    // The game scales both axes by "yCoordFlipped" as read, so 0 freezes the motion.
     const float flip = static_cast<float>(_yCoordFlipped);
     for (int i = 0; i < _particleCount; ++i) {
         float ux = 0.0f, uy = 0.0f;
         float px = d.posx[i], py = d.posy[i];
-        if (px != 0.0f || py != 0.0f) {
-            float len = std::sqrt(px * px + py * py);
-            ux = px / len;
-            uy = py / len;
-        }
+        if (px != 0.0f || py != 0.0f) radialUnit(px, py, &ux, &uy);
         float rx = ux * d.modeA.radialAccel[i];
         float ry = uy * d.modeA.radialAccel[i];
         float tx = -uy * d.modeA.tangentialAccel[i];
@@ -342,12 +358,10 @@ void ParticleSystem::update(float dt) {
     emitStep(dt);
 
     ParticleData& d = _particleData;
-    for (int i = 0; i < _particleCount; ++i)
-        d.timeToLive[i] -= dt;
+    for (int i = 0; i < _particleCount; ++i) d.timeToLive[i] -= dt;
 
     // Removal from the parent may have destroyed this object: touch nothing.
-    if (removeDeadParticles())
-        return;
+    if (removeDeadParticles()) return;
 
     if (_emitterMode == Mode::GRAVITY)
         moveGravityMode(dt);
@@ -367,7 +381,9 @@ void ParticleSystem::update(float dt) {
     postStep();
 }
 
-void ParticleSystem::updateWithNoTime() { update(0.0f); }
+void ParticleSystem::updateWithNoTime() {
+    update(0.0f);
+}
 
 void ParticleSystem::updateParticleQuads() {}
 
@@ -375,41 +391,99 @@ void ParticleSystem::postStep() {}
 
 // ---- gravity mode ----
 
-const Vec2& ParticleSystem::getGravity() { return modeA.gravity; }
-void ParticleSystem::setGravity(const Vec2& g) { modeA.gravity = g; }
-float ParticleSystem::getSpeed() const { return modeA.speed; }
-void ParticleSystem::setSpeed(float speed) { modeA.speed = speed; }
-float ParticleSystem::getSpeedVar() const { return modeA.speedVar; }
-void ParticleSystem::setSpeedVar(float speedVar) { modeA.speedVar = speedVar; }
-float ParticleSystem::getTangentialAccel() const { return modeA.tangentialAccel; }
-void ParticleSystem::setTangentialAccel(float t) { modeA.tangentialAccel = t; }
-float ParticleSystem::getTangentialAccelVar() const { return modeA.tangentialAccelVar; }
-void ParticleSystem::setTangentialAccelVar(float t) { modeA.tangentialAccelVar = t; }
-float ParticleSystem::getRadialAccel() const { return modeA.radialAccel; }
-void ParticleSystem::setRadialAccel(float t) { modeA.radialAccel = t; }
-float ParticleSystem::getRadialAccelVar() const { return modeA.radialAccelVar; }
-void ParticleSystem::setRadialAccelVar(float t) { modeA.radialAccelVar = t; }
-bool ParticleSystem::getRotationIsDir() const { return modeA.rotationIsDir; }
-void ParticleSystem::setRotationIsDir(bool t) { modeA.rotationIsDir = t; }
+const Vec2& ParticleSystem::getGravity() {
+    return modeA.gravity;
+}
+void ParticleSystem::setGravity(const Vec2& g) {
+    modeA.gravity = g;
+}
+float ParticleSystem::getSpeed() const {
+    return modeA.speed;
+}
+void ParticleSystem::setSpeed(float speed) {
+    modeA.speed = speed;
+}
+float ParticleSystem::getSpeedVar() const {
+    return modeA.speedVar;
+}
+void ParticleSystem::setSpeedVar(float speedVar) {
+    modeA.speedVar = speedVar;
+}
+float ParticleSystem::getTangentialAccel() const {
+    return modeA.tangentialAccel;
+}
+void ParticleSystem::setTangentialAccel(float t) {
+    modeA.tangentialAccel = t;
+}
+float ParticleSystem::getTangentialAccelVar() const {
+    return modeA.tangentialAccelVar;
+}
+void ParticleSystem::setTangentialAccelVar(float t) {
+    modeA.tangentialAccelVar = t;
+}
+float ParticleSystem::getRadialAccel() const {
+    return modeA.radialAccel;
+}
+void ParticleSystem::setRadialAccel(float t) {
+    modeA.radialAccel = t;
+}
+float ParticleSystem::getRadialAccelVar() const {
+    return modeA.radialAccelVar;
+}
+void ParticleSystem::setRadialAccelVar(float t) {
+    modeA.radialAccelVar = t;
+}
+bool ParticleSystem::getRotationIsDir() const {
+    return modeA.rotationIsDir;
+}
+void ParticleSystem::setRotationIsDir(bool t) {
+    modeA.rotationIsDir = t;
+}
 
 // ---- radius mode ----
 
-float ParticleSystem::getStartRadius() const { return modeB.startRadius; }
-void ParticleSystem::setStartRadius(float v) { modeB.startRadius = v; }
-float ParticleSystem::getStartRadiusVar() const { return modeB.startRadiusVar; }
-void ParticleSystem::setStartRadiusVar(float v) { modeB.startRadiusVar = v; }
-float ParticleSystem::getEndRadius() const { return modeB.endRadius; }
-void ParticleSystem::setEndRadius(float v) { modeB.endRadius = v; }
-float ParticleSystem::getEndRadiusVar() const { return modeB.endRadiusVar; }
-void ParticleSystem::setEndRadiusVar(float v) { modeB.endRadiusVar = v; }
-float ParticleSystem::getRotatePerSecond() const { return modeB.rotatePerSecond; }
-void ParticleSystem::setRotatePerSecond(float v) { modeB.rotatePerSecond = v; }
-float ParticleSystem::getRotatePerSecondVar() const { return modeB.rotatePerSecondVar; }
-void ParticleSystem::setRotatePerSecondVar(float v) { modeB.rotatePerSecondVar = v; }
+float ParticleSystem::getStartRadius() const {
+    return modeB.startRadius;
+}
+void ParticleSystem::setStartRadius(float v) {
+    modeB.startRadius = v;
+}
+float ParticleSystem::getStartRadiusVar() const {
+    return modeB.startRadiusVar;
+}
+void ParticleSystem::setStartRadiusVar(float v) {
+    modeB.startRadiusVar = v;
+}
+float ParticleSystem::getEndRadius() const {
+    return modeB.endRadius;
+}
+void ParticleSystem::setEndRadius(float v) {
+    modeB.endRadius = v;
+}
+float ParticleSystem::getEndRadiusVar() const {
+    return modeB.endRadiusVar;
+}
+void ParticleSystem::setEndRadiusVar(float v) {
+    modeB.endRadiusVar = v;
+}
+float ParticleSystem::getRotatePerSecond() const {
+    return modeB.rotatePerSecond;
+}
+void ParticleSystem::setRotatePerSecond(float v) {
+    modeB.rotatePerSecond = v;
+}
+float ParticleSystem::getRotatePerSecondVar() const {
+    return modeB.rotatePerSecondVar;
+}
+void ParticleSystem::setRotatePerSecondVar(float v) {
+    modeB.rotatePerSecondVar = v;
+}
 
 // ---- texture and blending ----
 
-Texture2D* ParticleSystem::getTexture() const { return _texture; }
+Texture2D* ParticleSystem::getTexture() const {
+    return _texture;
+}
 
 void ParticleSystem::setTexture(Texture2D* texture) {
     if (_texture != texture) {
@@ -421,8 +495,7 @@ void ParticleSystem::setTexture(Texture2D* texture) {
 }
 
 void ParticleSystem::updateBlendFunc() {
-    if (!_texture)
-        return;
+    if (!_texture) return;
     bool premultiplied = _texture->hasPremultipliedAlpha();
     _opacityModifyRGB = false;
     if (_blendFunc.src == CC_BLEND_SRC && _blendFunc.dst == CC_BLEND_DST) {
@@ -440,7 +513,9 @@ void ParticleSystem::setBlendFunc(const BlendFunc& blendFunc) {
     }
 }
 
-const BlendFunc& ParticleSystem::getBlendFunc() const { return _blendFunc; }
+const BlendFunc& ParticleSystem::getBlendFunc() const {
+    return _blendFunc;
+}
 
 bool ParticleSystem::isBlendAdditive() const {
     return _blendFunc.src == GL_SRC_ALPHA && _blendFunc.dst == GL_ONE;

@@ -134,7 +134,8 @@ public:
     bool isOpacityModifyRGB() const override { return _opacityModifyRGB; }
     PositionType getPositionType() const { return _positionType; }
     void setPositionType(PositionType type) { _positionType = type; }
-    // Multiplier of the motion (1 or -1) as read from "yCoordFlipped".
+    // Multiplier of the motion as read from "yCoordFlipped" (1 when absent);
+    // the game scales by any value, not only 1 and -1.
     int getYCoordFlipped() const { return _yCoordFlipped; }
     const std::string& getConfigName() const { return _configName; }
 
@@ -249,4 +250,4 @@ private:
 
 NS_CC_END
 
-#endif  // __CCPARTICLE_SYSTEM_H__
+#endif // __CCPARTICLE_SYSTEM_H__

@@ -173,9 +173,10 @@ bool ParticleSystem::initWithDictionary(ValueMap& dictionary, const std::string&
 
     if (!loadTextureFromDictionary(dictionary, dirname)) return false;
 
+    // Kept as the game reads it: the motion is scaled by any value, and 0
+    // freezes it (the checker warns about values other than 1 and -1).
     auto flipped = d.find("yCoordFlipped");
-    // Only -1 flips; any other value (0 would freeze all motion) means upright.
-    _yCoordFlipped = (flipped != d.end() && flipped->second.asInt() == -1) ? -1 : 1;
+    _yCoordFlipped = flipped != d.end() ? flipped->second.asInt() : 1;
     setLastInitError("");
     return true;
 }

@@ -28,11 +28,10 @@ ProbeParticleSystem* quietSystem(int total = 10) {
 }
 
 void step(ParticleSystem* s, int frames, float dt = kDt) {
-    for (int i = 0; i < frames; ++i)
-        s->update(dt);
+    for (int i = 0; i < frames; ++i) s->update(dt);
 }
 
-}  // namespace
+} // namespace
 
 TEST(ParticleBehaviour, GravityModeFollowsExplicitEuler) {
     ProbeParticleSystem* s = quietSystem();
@@ -55,16 +54,39 @@ TEST(ParticleBehaviour, GravityModeFollowsExplicitEuler) {
     s->release();
 }
 
-TEST(ParticleBehaviour, FlippedYNegatesBothAxesAndOtherValuesDoNotFreeze) {
-    ProbeParticleSystem* s = quietSystem();
-    s->setSpeed(60.0f);
-    s->setAngle(45.0f);
-    s->setYCoordFlipped(-1);
-    s->addParticles(1);
-    step(s, 10);
-    EXPECT_LT(s->data().posx[0], -5.0f);
-    EXPECT_LT(s->data().posy[0], -5.0f);
-    s->release();
+TEST(ParticleBehaviour, FlippedYScalesTheMotionByTheValueAsTheGameDoes) {
+    auto moved = [](int flipped, bool radius) {
+        ProbeParticleSystem* s = quietSystem();
+        s->setSpeed(60.0f);
+        s->setAngle(45.0f);
+        if (radius) {
+            s->setEmitterMode(ParticleSystem::Mode::RADIUS);
+            s->setStartRadius(30.0f);
+            s->setEndRadius(ParticleSystem::START_RADIUS_EQUAL_TO_END_RADIUS);
+            s->setRotatePerSecond(90.0f);
+        }
+        s->setYCoordFlipped(flipped);
+        s->addParticles(1);
+        step(s, 10);
+        Vec2 p(s->data().posx[0], s->data().posy[0]);
+        s->release();
+        return p;
+    };
+    // Gravity mode: both axes are scaled, so -1 mirrors through the centre,
+    // 2 doubles the path and 0 freezes the particle where it was born.
+    const Vec2 upright = moved(1, false);
+    EXPECT_GT(upright.x, 5.0f);
+    EXPECT_GT(upright.y, 5.0f);
+    EXPECT_NEAR(moved(-1, false).x, -upright.x, 1e-4);
+    EXPECT_NEAR(moved(-1, false).y, -upright.y, 1e-4);
+    EXPECT_NEAR(moved(2, false).x, 2 * upright.x, 1e-3);
+    EXPECT_EQ(moved(0, false), Vec2::ZERO);
+    // Radius mode: only the vertical coordinate is scaled.
+    const Vec2 circle = moved(1, true);
+    EXPECT_GT(std::fabs(circle.y), 5.0f);
+    EXPECT_FLOAT_EQ(moved(0, true).x, circle.x);
+    EXPECT_FLOAT_EQ(moved(0, true).y, 0.0f);
+    EXPECT_NEAR(moved(-1, true).y, -circle.y, 1e-4);
 }
 
 TEST(ParticleBehaviour, RadialAndTangentialAccelerationActAlongAndAcrossTheRadius) {
@@ -77,14 +99,25 @@ TEST(ParticleBehaviour, RadialAndTangentialAccelerationActAlongAndAcrossTheRadiu
     // u = (1, 0): radial pulls toward the centre, tangential is u turned +90°.
     EXPECT_NEAR(s->data().modeA.dirX[0], -100.0f * kDt, 1e-5);
     EXPECT_NEAR(s->data().modeA.dirY[0], 40.0f * kDt, 1e-5);
-    // A particle exactly 1 pt from the centre is accelerated as well.
+    s->release();
+}
+
+TEST(ParticleBehaviour, AParticleExactlyOnePointFromTheCentreKeepsItsVelocityAsInTheGame) {
+    ProbeParticleSystem* s = quietSystem();
+    s->setRadialAccel(-100.0f);
+    s->setTangentialAccel(40.0f);
     s->setSourcePosition(Vec2(0.0f, 1.0f));
-    s->resetSystem();
-    s->update(kDt);
+    s->addParticles(1);
+    s->setSourcePosition(Vec2(0.0f, 1.001f));
     s->addParticles(1);
     s->update(kDt);
-    ASSERT_EQ(s->getParticleCount(), 1);
-    EXPECT_NEAR(s->data().modeA.dirY[0], -100.0f * kDt, 1e-5);
+    ASSERT_EQ(s->getParticleCount(), 2);
+    // The game's normalisation leaves the direction unset at length 1.
+    EXPECT_EQ(s->data().modeA.dirX[0], 0.0f);
+    EXPECT_EQ(s->data().modeA.dirY[0], 0.0f);
+    // A hair further out, both accelerations act.
+    EXPECT_NEAR(s->data().modeA.dirX[1], -40.0f * kDt, 1e-5);
+    EXPECT_NEAR(s->data().modeA.dirY[1], -100.0f * kDt, 1e-5);
     s->release();
 }
 
@@ -106,7 +139,7 @@ TEST(ParticleBehaviour, RadiusModeGoesFromStartToEndRadiusOverTheLife) {
     s->setStartRadius(100.0f);
     s->setEndRadius(20.0f);
     s->setRotatePerSecond(0.0f);
-    s->setSourcePosition(Vec2(500.0f, 500.0f));  // no effect in this mode
+    s->setSourcePosition(Vec2(500.0f, 500.0f)); // no effect in this mode
     s->addParticles(1);
     step(s, 60);
     EXPECT_NEAR(s->data().modeB.radius[0], 60.0f, 1e-2);
@@ -230,15 +263,38 @@ TEST(ParticleBehaviour, ResetRestartsAndStopLetsTheParticlesFinish) {
     s->release();
 }
 
-TEST(ParticleBehaviour, DeathPassKeepsLiveParticlesBehindATrailingDeadRun) {
+TEST(ParticleBehaviour, DeathPassLosesTheLiveParticleBeforeATrailingDeadRunAsTheGameDoes) {
     ProbeParticleSystem* s = quietSystem();
+    // [live, dead, dead]: the game trims the tail below slot 1 and copies the
+    // live particle into it, outside the live range, so none is left.
     s->setLife(5.0f);
     s->addParticles(1);
     s->setLife(0.01f);
     s->addParticles(2);
     s->update(0.02f);
-    ASSERT_EQ(s->getParticleCount(), 1);
-    EXPECT_GT(s->data().timeToLive[0], 4.0f);
+    EXPECT_EQ(s->getParticleCount(), 0);
+
+    // [live A, dead, live B, dead]: slot 1 is not in the dead tail, so B moves
+    // into it and both live particles stay.
+    s->setLife(5.0f);
+    s->addParticles(1);
+    s->setLife(0.01f);
+    s->addParticles(1);
+    s->setLife(7.0f);
+    s->addParticles(1);
+    s->setLife(0.01f);
+    s->addParticles(1);
+    s->update(0.02f);
+    ASSERT_EQ(s->getParticleCount(), 2);
+    EXPECT_NEAR(s->data().timeToLive[0], 4.98f, 1e-4);
+    EXPECT_NEAR(s->data().timeToLive[1], 6.98f, 1e-4);
+
+    // [dead, dead]: both go, nothing is read outside the array.
+    s->setLife(0.01f);
+    s->addParticles(2);
+    s->data().timeToLive[0] = s->data().timeToLive[1] = 1.0f;
+    s->update(2.0f);
+    EXPECT_EQ(s->getParticleCount(), 0);
     s->release();
 }
 
@@ -250,7 +306,7 @@ TEST(ParticleBehaviour, TotalParticlesBelowAndAboveTheAllocationLimitTheLiveCoun
     s->setTotalParticles(40);
     EXPECT_EQ(s->getTotalParticles(), 40);
     EXPECT_EQ(s->allocated(), 100);
-    EXPECT_FLOAT_EQ(s->getEmissionRate(), 4.0f);  // total / life
+    EXPECT_FLOAT_EQ(s->getEmissionRate(), 4.0f); // total / life
     s->setEmissionRate(1000.0f);
     for (int i = 0; i < 20; ++i) {
         s->update(kDt);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -158,6 +159,34 @@ TEST(ParticleLoad, StringValuedHandWrittenFileConvertsLikeTheEngine) {
     // Blend (770, 1) and RGBA PNG: no vertex premultiplication.
     EXPECT_FALSE(s->isOpacityModifyRGB());
     s->release();
+}
+
+TEST(ParticleLoad, YCoordFlippedIsKeptAsReadAndZeroFreezesTheMotion) {
+    TempDir dir;
+    auto loadFlipped = [&](const char* value) {
+        auto entries = basicParticleEntries();
+        if (value) entries["yCoordFlipped"] = value;
+        dir.write("f.plist", plistText(entries));
+        auto* s = new ProbeParticleSystem();
+        EXPECT_TRUE(s->initWithFile(dir.file("f.plist"))) << ParticleSystem::getLastInitError();
+        return s;
+    };
+    const std::pair<const char*, int> cases[] = {
+        {nullptr, 1}, {"<integer>-1</integer>", -1}, {"<integer>0</integer>", 0}, {"<real>2.7</real>", 2}};
+    for (const auto& c : cases) {
+        ProbeParticleSystem* s = loadFlipped(c.first);
+        EXPECT_EQ(s->getYCoordFlipped(), c.second) << (c.first ? c.first : "absent");
+        for (int i = 0; i < 30; ++i) s->update(1.0f / 60.0f);
+        ASSERT_GT(s->getParticleCount(), 0);
+        // Speed 10 upwards from the node: only a zero factor keeps every particle at the centre.
+        float furthest = 0.0f;
+        for (int i = 0; i < s->getParticleCount(); ++i) furthest = std::max(furthest, std::fabs(s->data().posy[i]));
+        if (c.second == 0)
+            EXPECT_EQ(furthest, 0.0f);
+        else
+            EXPECT_GT(furthest, 1.0f);
+        s->release();
+    }
 }
 
 TEST(ParticleLoad, FlippedFileAndPremultipliedEmbeddedPng) {
