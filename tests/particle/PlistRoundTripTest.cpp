@@ -72,8 +72,9 @@ TEST_F(PlistRoundTrip, EveryWrittenValueTextureNameAndEmbeddedTextureComesBackFr
         }
         // What the game derives from the file: count / life, with the life
         // rounded to six decimals (171 / 0.1473684 differs in the sixth digit).
-        if (a.getEmissionRate() != b.getEmissionRate())
+        if (a.getEmissionRate() != b.getEmissionRate()) {
             EXPECT_NEAR(a.getEmissionRate(), b.getEmissionRate(), 1e-5 * std::fabs(a.getEmissionRate()));
+        }
         EXPECT_EQ(a.textureName, b.textureName);
         EXPECT_EQ(a.embeddedTexture(), b.embeddedTexture());
         EXPECT_EQ(a.getYCoordFlipped(), b.getYCoordFlipped());
