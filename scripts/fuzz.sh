@@ -27,8 +27,11 @@ for exe in "$build"/tests/fuzz/fuzz_*; do
   # plist readers, the pictures beside them feed the image decoders. Inputs
   # are capped so that the one large plist does not slow every run.
   seeds=("$src/tests/data/plists")
+  # Inputs that once found a fault are run again first (tests/fuzz/regressions/<target>).
+  regressions="$src/tests/fuzz/regressions/${name#fuzz_}"
+  [[ -d "$regressions" ]] && seeds+=("$regressions")
   echo "== $name for ${seconds}s"
-  if ! "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
+  if ! "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512 -max_len=65536 -print_final_stats=1 \
        -artifact_prefix="$build/findings/$name-" "$work" "${seeds[@]}"; then
     status=1
   fi

@@ -31,6 +31,29 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t length) {
     source->offset += length;
 }
 
+// Side chunks of real textures (text, ICC profiles) are a few KB; 8 MiB is
+// far above any of them.
+const png_alloc_size_t kMaxSideChunkSize = 8 * 1024 * 1024;
+const png_uint_32 kMaxSideChunks = 1000;
+
+// False when a chunk before IEND claims more bytes than the data holds.
+// libpng would fail on such a file anyway (it reads every chunk up to IEND),
+// but only after allocating the claimed length for a side chunk: a 2 KB file
+// claiming a 1.3 GB text chunk cost that much memory and a second of time.
+bool chunksFitTheData(const unsigned char* data, size_t size) {
+    size_t at = 8;  // after the signature
+    while (size - at >= 12) {
+        const size_t length = (static_cast<size_t>(data[at]) << 24) | (static_cast<size_t>(data[at + 1]) << 16) |
+                              (static_cast<size_t>(data[at + 2]) << 8) | data[at + 3];
+        if (length > size - at - 12)
+            return false;
+        if (memcmp(data + at + 4, "IEND", 4) == 0)
+            return true;
+        at += 12 + length;
+    }
+    return true;  // what is left is too short for a chunk; libpng decides
+}
+
 void quietWarning(png_structp, png_const_charp) {}
 
 // Damaged files are reported by the false result, not on the console.
@@ -39,6 +62,9 @@ void quietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 }  // namespace
 
 bool Image::initWithPngData(const unsigned char* data, ssize_t dataLen) {
+    if (data == nullptr || dataLen < 8 || !chunksFitTheData(data, static_cast<size_t>(dataLen))) {
+        return false;
+    }
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, quietWarning);
     if (png == nullptr) {
         return false;
@@ -61,6 +87,12 @@ bool Image::initWithPngData(const unsigned char* data, ssize_t dataLen) {
     }
 
     png_set_user_limits(png, kMaxDimension, kMaxDimension);
+    // Text, colour-profile and other side chunks state their own length;
+    // without a cap a 2 KB file claiming a 1.3 GB text chunk makes libpng
+    // allocate that much before it finds the data missing. Pixels (IDAT)
+    // are not subject to this limit.
+    png_set_chunk_malloc_max(png, kMaxSideChunkSize);
+    png_set_chunk_cache_max(png, kMaxSideChunks);
     png_set_read_fn(png, &source, readFromMemory);
     png_read_info(png, info);
 
