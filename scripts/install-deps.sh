@@ -14,6 +14,7 @@ PACKAGES=(
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
   x11-utils x11-apps xdotool imagemagick
   python3
+  flatbuffers-compiler libflatbuffers-dev libfreetype-dev fonts-dejavu-core
 )
 
 missing=()
