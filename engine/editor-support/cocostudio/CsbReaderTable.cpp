@@ -5,11 +5,16 @@
 
 #include "editor-support/cocostudio/CSParseBinary_generated.h"
 #include "editor-support/cocostudio/CsbFileReader.h"
+#include "editor-support/cocostudio/WidgetReader/ButtonReader.h"
+#include "editor-support/cocostudio/WidgetReader/ImageViewReader.h"
+#include "editor-support/cocostudio/WidgetReader/LayoutReader.h"
 #include "editor-support/cocostudio/WidgetReader/NodeReader.h"
 #include "editor-support/cocostudio/WidgetReader/ParticleReader.h"
 #include "editor-support/cocostudio/WidgetReader/ProjectNodeReader.h"
 #include "editor-support/cocostudio/WidgetReader/SingleNodeReader.h"
 #include "editor-support/cocostudio/WidgetReader/SpriteReader.h"
+#include "editor-support/cocostudio/WidgetReader/TextReader.h"
+#include "editor-support/cocostudio/WidgetReader/WidgetReader.h"
 
 NS_CC_BEGIN
 
@@ -43,6 +48,21 @@ const CsbReaderEntry kReaders[] = {
      cocostudio::ProjectNodeReader::createNodeWithFlatBuffers},
     {"SimpleAudio", verifyAs<flatbuffers::SingleNodeOptions>, createPlainNode},
     {"GameMap", verifyAs<flatbuffers::SingleNodeOptions>, createPlainNode},
+    {"Button", verifyAs<flatbuffers::ButtonOptions>, cocostudio::ButtonReader::createNodeWithFlatBuffers},
+    {"ImageView", verifyAs<flatbuffers::ImageViewOptions>, cocostudio::ImageViewReader::createNodeWithFlatBuffers},
+    {"Text", verifyAs<flatbuffers::TextOptions>, cocostudio::TextReader::createNodeWithFlatBuffers},
+    {"Layout", verifyAs<flatbuffers::PanelOptions>, cocostudio::LayoutReader::createNodeWithFlatBuffers},
+    // The scrolling containers share the panel's fields; they show as panels
+    // with their children where the file puts them.
+    {"ScrollView", verifyAs<flatbuffers::PanelOptions>, cocostudio::LayoutReader::createNodeWithFlatBuffers},
+    {"PageView", verifyAs<flatbuffers::PanelOptions>, cocostudio::LayoutReader::createNodeWithFlatBuffers},
+    {"ListView", verifyAs<flatbuffers::PanelOptions>, cocostudio::LayoutReader::createNodeWithFlatBuffers},
+    {"CheckBox", verifyAs<flatbuffers::SingleNodeOptions>, cocostudio::WidgetReader::createNodeWithFlatBuffers},
+    {"TextBMFont", verifyAs<flatbuffers::SingleNodeOptions>, cocostudio::WidgetReader::createNodeWithFlatBuffers},
+    {"TextAtlas", verifyAs<flatbuffers::SingleNodeOptions>, cocostudio::WidgetReader::createNodeWithFlatBuffers},
+    {"TextField", verifyAs<flatbuffers::SingleNodeOptions>, cocostudio::WidgetReader::createNodeWithFlatBuffers},
+    {"LoadingBar", verifyAs<flatbuffers::SingleNodeOptions>, cocostudio::WidgetReader::createNodeWithFlatBuffers},
+    {"Slider", verifyAs<flatbuffers::SingleNodeOptions>, cocostudio::WidgetReader::createNodeWithFlatBuffers},
 };
 
 // Older names the tool wrote for the same widgets.
