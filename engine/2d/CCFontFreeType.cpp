@@ -5,6 +5,7 @@
 #include FT_FREETYPE_H
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <memory>
 
@@ -91,18 +92,19 @@ int FontFreeType::advanceOf(char32_t c) const {
     return static_cast<int>(_face->glyph->advance.x >> 6);
 }
 
-bool FontFreeType::render(const std::string& utf8, float fontSize, const Size& dimensions, TextHAlignment hAlignment,
-                          TextVAlignment vAlignment, TextImage& out) {
-    out = TextImage();
-    const int pixels = std::max(1, std::min(256, static_cast<int>(fontSize + 0.5f)));
-    if (FT_Set_Pixel_Sizes(_face, 0, pixels) != 0) return false;
+bool FontFreeType::layout(const std::string& utf8, float fontSize, const Size& dimensions, TextHAlignment hAlignment,
+                          TextVAlignment vAlignment, TextLayout& out) {
+    out = TextLayout();
+    out.pixelSize = std::max(1, std::min(256, static_cast<int>(fontSize + 0.5f)));
+    if (FT_Set_Pixel_Sizes(_face, 0, out.pixelSize) != 0) return false;
     const std::u32string text = decodeUtf8(utf8, kMaxTextLength);
     const int boxWidth = std::min(kMaxImageSide, static_cast<int>(std::max(0.0f, dimensions.width)));
     const int boxHeight = std::min(kMaxImageSide, static_cast<int>(std::max(0.0f, dimensions.height)));
 
-    // ---- line breaking ----
-    std::vector<std::u32string> lines(1);
-    std::vector<int> widths(1, 0);
+    std::vector<std::u32string>& lines = out.lines;
+    std::vector<int>& widths = out.lineWidths;
+    lines.assign(1, std::u32string());
+    widths.assign(1, 0);
     for (char32_t c : text) {
         if (c == U'\n') {
             lines.emplace_back();
@@ -129,47 +131,62 @@ bool FontFreeType::render(const std::string& utf8, float fontSize, const Size& d
     }
 
     const FT_Size_Metrics& metrics = _face->size->metrics;
-    const int lineHeight = std::max(1, static_cast<int>(metrics.height >> 6));
-    const int ascender = static_cast<int>(metrics.ascender >> 6);
-    const int textHeight = lineHeight * static_cast<int>(lines.size());
+    out.lineHeight = std::max(1, static_cast<int>(metrics.height >> 6));
+    out.ascender = static_cast<int>(metrics.ascender >> 6);
+    const long textHeight = static_cast<long>(out.lineHeight) * static_cast<long>(lines.size());
     const int textWidth = *std::max_element(widths.begin(), widths.end());
     out.width = std::min(kMaxImageSide, boxWidth > 0 ? boxWidth : textWidth);
-    out.height = std::min(kMaxImageSide, boxHeight > 0 ? boxHeight : textHeight);
+    out.height = static_cast<int>(std::min<long>(kMaxImageSide, boxHeight > 0 ? boxHeight : textHeight));
+    out.hAlignment = hAlignment;
+    out.vAlignment = vAlignment;
+    return true;
+}
+
+bool FontFreeType::draw(const TextLayout& layout, TextImage& out) {
+    out = TextImage();
+    out.width = layout.width;
+    out.height = layout.height;
     if (out.width <= 0 || out.height <= 0) return true;
-    out.rgba.assign(static_cast<size_t>(out.width) * out.height * 4, 0);
-    for (size_t i = 0; i < out.rgba.size(); i += 4) out.rgba[i] = out.rgba[i + 1] = out.rgba[i + 2] = 255;
-
+    if (FT_Set_Pixel_Sizes(_face, 0, layout.pixelSize) != 0) return false;
+    // White ink; only the alpha of each pixel is drawn into.
+    std::vector<uint32_t> pixels(static_cast<size_t>(out.width) * out.height, 0x00ffffffu);
+    const int textHeight = layout.lineHeight * static_cast<int>(layout.lines.size());
     int top = 0;
-    if (vAlignment == TextVAlignment::CENTER) top = (out.height - textHeight) / 2;
-    if (vAlignment == TextVAlignment::BOTTOM) top = out.height - textHeight;
+    if (layout.vAlignment == TextVAlignment::CENTER) top = (out.height - textHeight) / 2;
+    if (layout.vAlignment == TextVAlignment::BOTTOM) top = out.height - textHeight;
 
-    // ---- rasterisation ----
-    for (size_t l = 0; l < lines.size(); ++l) {
+    for (size_t l = 0; l < layout.lines.size(); ++l) {
+        const int baseline = top + static_cast<int>(l) * layout.lineHeight + layout.ascender;
+        if (baseline - layout.lineHeight > out.height) break;
         int pen = 0;
-        if (hAlignment == TextHAlignment::CENTER) pen = (out.width - widths[l]) / 2;
-        if (hAlignment == TextHAlignment::RIGHT) pen = out.width - widths[l];
-        const int baseline = top + static_cast<int>(l) * lineHeight + ascender;
-        for (char32_t c : lines[l]) {
+        if (layout.hAlignment == TextHAlignment::CENTER) pen = (out.width - layout.lineWidths[l]) / 2;
+        if (layout.hAlignment == TextHAlignment::RIGHT) pen = out.width - layout.lineWidths[l];
+        for (char32_t c : layout.lines[l]) {
+            if (pen > out.width) break;
             if (FT_Load_Char(_face, c, FT_LOAD_RENDER) != 0) continue;
             const FT_GlyphSlot glyph = _face->glyph;
             const FT_Bitmap& bitmap = glyph->bitmap;
-            if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY || bitmap.pitch < 0) {
-                pen += static_cast<int>(glyph->advance.x >> 6);
-                continue;
-            }
-            for (unsigned int row = 0; row < bitmap.rows; ++row) {
-                const int y = baseline - glyph->bitmap_top + static_cast<int>(row);
-                if (y < 0 || y >= out.height) continue;
-                for (unsigned int col = 0; col < bitmap.width; ++col) {
-                    const int x = pen + glyph->bitmap_left + static_cast<int>(col);
-                    if (x < 0 || x >= out.width) continue;
-                    const unsigned char coverage = bitmap.buffer[row * static_cast<unsigned int>(bitmap.pitch) + col];
-                    unsigned char& alpha = out.rgba[(static_cast<size_t>(y) * out.width + x) * 4 + 3];
-                    alpha = std::max(alpha, coverage);
+            if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY && bitmap.pitch >= 0) {
+                for (unsigned int row = 0; row < bitmap.rows; ++row) {
+                    const int y = baseline - glyph->bitmap_top + static_cast<int>(row);
+                    if (y < 0 || y >= out.height) continue;
+                    const unsigned char* src = bitmap.buffer + row * static_cast<unsigned int>(bitmap.pitch);
+                    for (unsigned int col = 0; col < bitmap.width; ++col) {
+                        const int x = pen + glyph->bitmap_left + static_cast<int>(col);
+                        if (x < 0 || x >= out.width || src[col] == 0) continue;
+                        uint32_t& pixel = pixels[static_cast<size_t>(y) * out.width + x];
+                        const uint32_t alpha = std::max<uint32_t>(pixel >> 24, src[col]);
+                        pixel = (alpha << 24) | 0x00ffffffu;
+                    }
                 }
             }
             pen += static_cast<int>(glyph->advance.x >> 6);
         }
+    }
+    out.rgba.resize(pixels.size() * 4);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        out.rgba[i * 4] = out.rgba[i * 4 + 1] = out.rgba[i * 4 + 2] = 255;
+        out.rgba[i * 4 + 3] = static_cast<unsigned char>(pixels[i] >> 24);
     }
     return true;
 }

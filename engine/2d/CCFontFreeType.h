@@ -32,10 +32,30 @@ public:
         std::vector<unsigned char> rgba;
     };
 
+    // Where each line goes: measuring is cheap, drawing the glyphs is not,
+    // so a label measures on every change and draws only when shown.
+    struct TextLayout {
+        std::vector<std::u32string> lines;
+        std::vector<int> lineWidths;
+        int pixelSize = 0;
+        int lineHeight = 0;
+        int ascender = 0;
+        int width = 0;
+        int height = 0;
+        TextHAlignment hAlignment = TextHAlignment::LEFT;
+        TextVAlignment vAlignment = TextVAlignment::TOP;
+    };
+
     // Lines break at "\n" and, when the width is given, before a word that
     // would cross it. A zero dimension means "as large as the text".
+    bool layout(const std::string& utf8, float fontSize, const Size& dimensions, TextHAlignment hAlignment,
+                TextVAlignment vAlignment, TextLayout& out);
+    bool draw(const TextLayout& layout, TextImage& out);
     bool render(const std::string& utf8, float fontSize, const Size& dimensions, TextHAlignment hAlignment,
-                TextVAlignment vAlignment, TextImage& out);
+                TextVAlignment vAlignment, TextImage& out) {
+        TextLayout lines;
+        return layout(utf8, fontSize, dimensions, hAlignment, vAlignment, lines) && draw(lines, out);
+    }
 
     const std::string& getPath() const { return _path; }
     ~FontFreeType();

@@ -113,24 +113,19 @@ void Label::updateContent() {
     if (font == nullptr) font = FontFreeType::getFont(FontFreeType::kDefaultFontPath);
     _fontPath = font ? font->getPath() : std::string();
 
-    FontFreeType::TextImage image;
+    _font = font;
     CC_SAFE_RELEASE_NULL(_texture);
-    if (font && !_text.empty() && font->render(_text, size, _dimensions, _hAlignment, _vAlignment, image) &&
-        image.width > 0 && image.height > 0) {
-        _texture = new (std::nothrow) Texture2D();
-        const Size pixels(static_cast<float>(image.width), static_cast<float>(image.height));
-        if (_texture && !_texture->initWithData(image.rgba.data(), static_cast<ssize_t>(image.rgba.size()),
-                                                Texture2D::PixelFormat::RGBA8888, image.width, image.height, pixels)) {
-            CC_SAFE_RELEASE_NULL(_texture);
-        }
+    if (!(font && !_text.empty() && font->layout(_text, size, _dimensions, _hAlignment, _vAlignment, _layout))) {
+        _layout = FontFreeType::TextLayout();
     }
-    Size content = _texture ? _texture->getContentSize() : Size::ZERO;
+    _textureDirty = _layout.width > 0 && _layout.height > 0;
+    Size content(static_cast<float>(_layout.width), static_cast<float>(_layout.height));
     if (_dimensions.width > 0) content.width = _dimensions.width;
     if (_dimensions.height > 0) content.height = _dimensions.height;
     Node::setContentSize(content);
 
-    const float w = _texture ? _texture->getContentSize().width : 0;
-    const float h = _texture ? _texture->getContentSize().height : 0;
+    const float w = static_cast<float>(_layout.width);
+    const float h = static_cast<float>(_layout.height);
     _quad.bl.vertices.set(0, 0, 0);
     _quad.br.vertices.set(w, 0, 0);
     _quad.tl.vertices.set(0, h, 0);
@@ -140,6 +135,20 @@ void Label::updateContent() {
     _quad.tl.texCoords = Tex2F(0, 0);
     _quad.tr.texCoords = Tex2F(1, 0);
     updateColor();
+}
+
+Texture2D* Label::getTexture() const {
+    if (!_textureDirty) return _texture;
+    _textureDirty = false;
+    FontFreeType::TextImage image;
+    if (_font == nullptr || !_font->draw(_layout, image) || image.width <= 0 || image.height <= 0) return nullptr;
+    _texture = new (std::nothrow) Texture2D();
+    const Size pixels(static_cast<float>(image.width), static_cast<float>(image.height));
+    if (_texture && !_texture->initWithData(image.rgba.data(), static_cast<ssize_t>(image.rgba.size()),
+                                            Texture2D::PixelFormat::RGBA8888, image.width, image.height, pixels)) {
+        CC_SAFE_RELEASE_NULL(_texture);
+    }
+    return _texture;
 }
 
 void Label::updateColor() {
@@ -154,12 +163,13 @@ void Label::updateColor() {
 }
 
 void Label::draw(Renderer* renderer, const Mat4& transform, uint32_t flags) {
-    if (_texture == nullptr || !_visible) return;
+    Texture2D* texture = getTexture();
+    if (texture == nullptr || !_visible) return;
     if (getGLProgramState() == nullptr)
         setGLProgramState(
             GLProgramState::getOrCreateWithGLProgramName(GLProgram::SHADER_NAME_POSITION_TEXTURE_COLOR_NO_MVP));
     TrianglesCommand::Triangles triangles(&_quad.tl, _indices, 4, 6);
-    _trianglesCommand.init(_globalZOrder, _texture, getGLProgramState(), _blendFunc, triangles, transform, flags);
+    _trianglesCommand.init(_globalZOrder, texture, getGLProgramState(), _blendFunc, triangles, transform, flags);
     renderer->addCommand(&_trianglesCommand);
 }
 

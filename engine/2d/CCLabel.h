@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "2d/CCFontFreeType.h"
 #include "2d/CCNode.h"
 #include "base/ccTypes.h"
 #include "renderer/CCTrianglesCommand.h"
@@ -59,7 +60,8 @@ public:
 
     void setBlendFunc(const BlendFunc& blendFunc) { _blendFunc = blendFunc; }
     const BlendFunc& getBlendFunc() const { return _blendFunc; }
-    Texture2D* getTexture() const { return _texture; }
+    // The text's image, drawn on first use after a change.
+    Texture2D* getTexture() const;
 
     virtual void draw(Renderer* renderer, const Mat4& transform, uint32_t flags) override;
     virtual std::string getDescription() const override;
@@ -69,7 +71,7 @@ public:
 
 protected:
     virtual void updateColor() override;
-    // Renders the text again and makes its image the content size.
+    // Lays the text out again and makes its size the content size.
     void updateContent();
 
     std::string _text;
@@ -83,7 +85,10 @@ protected:
     TextVAlignment _vAlignment = TextVAlignment::TOP;
     Size _dimensions;
     BlendFunc _blendFunc;
-    Texture2D* _texture = nullptr;
+    FontFreeType* _font = nullptr;
+    FontFreeType::TextLayout _layout;
+    mutable bool _textureDirty = false;
+    mutable Texture2D* _texture = nullptr;
     V3F_C4B_T2F_Quad _quad;
     unsigned short _indices[6] = {0, 1, 2, 3, 2, 1};
     TrianglesCommand _trianglesCommand;
