@@ -2,6 +2,7 @@
 #include "ui/UIButton.h"
 
 #include "2d/CCLabel.h"
+#include "2d/CCSpriteFrameCache.h"
 #include "platform/CCFileUtils.h"
 #include "ui/UIImageView.h"
 #include "ui/UIScale9Sprite.h"
@@ -47,7 +48,11 @@ bool Button::init() {
 }
 
 bool Button::loadInto(Scale9Sprite* renderer, const std::string& file, TextureResType texType, Size& size) {
-    const bool loaded = texType == TextureResType::LOCAL && !file.empty() && renderer->initWithFile(file);
+    const bool loaded =
+        !file.empty() &&
+        (texType == TextureResType::LOCAL
+             ? renderer->initWithFileOrFrame(file)
+             : renderer->initWithSpriteFrame(SpriteFrameCache::getInstance()->getSpriteFrameByName(file)));
     if (!loaded) renderer->resetTexture();
     size = renderer->getOriginalSize();
     renderer->setCapInsets(clampCapInsets(_capInsets, size));

@@ -1,6 +1,7 @@
 // ImageView: loading the image and fitting its renderer to the widget's size.
 #include "ui/UIImageView.h"
 
+#include "2d/CCSpriteFrameCache.h"
 #include "ui/UIScale9Sprite.h"
 
 NS_CC_BEGIN
@@ -45,7 +46,10 @@ bool ImageView::init() {
 
 void ImageView::loadTexture(const std::string& fileName, TextureResType texType) {
     if (fileName.empty()) return;
-    _textureLoaded = texType == TextureResType::LOCAL && _imageRenderer->initWithFile(fileName);
+    _textureLoaded =
+        texType == TextureResType::LOCAL
+            ? _imageRenderer->initWithFileOrFrame(fileName)
+            : _imageRenderer->initWithSpriteFrame(SpriteFrameCache::getInstance()->getSpriteFrameByName(fileName));
     if (!_textureLoaded) _imageRenderer->resetTexture();
     _imageTextureSize = _imageRenderer->getOriginalSize();
     setCapInsets(_capInsets);

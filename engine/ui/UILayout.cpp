@@ -2,6 +2,7 @@
 #include "ui/UILayout.h"
 
 #include "2d/CCLayerGradient.h"
+#include "2d/CCSpriteFrameCache.h"
 #include "ui/UIScale9Sprite.h"
 
 NS_CC_BEGIN
@@ -90,7 +91,10 @@ void Layout::setBackGroundImage(const std::string& fileName, TextureResType texT
         _backGroundImage->setScale9Enabled(_backGroundScale9Enabled);
         addProtectedChild(_backGroundImage, -1, -1);
     }
-    if (texType != TextureResType::LOCAL || !_backGroundImage->initWithFile(fileName)) _backGroundImage->resetTexture();
+    if (texType == TextureResType::LOCAL)
+        _backGroundImage->initWithFile(fileName);
+    else
+        _backGroundImage->initWithSpriteFrame(SpriteFrameCache::getInstance()->getSpriteFrameByName(fileName));
     _backGroundImage->setCapInsets(_backGroundImageCapInsets);
     updateBackGroundImage();
 }

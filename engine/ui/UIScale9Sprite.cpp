@@ -3,7 +3,10 @@
 
 #include <algorithm>
 
+#include "2d/CCSpriteFrame.h"
+#include "2d/CCSpriteFrameCache.h"
 #include "base/CCDirector.h"
+#include "platform/CCFileUtils.h"
 #include "renderer/CCGLProgram.h"
 #include "renderer/CCGLProgramState.h"
 #include "renderer/CCRenderer.h"
@@ -41,10 +44,26 @@ Scale9Sprite::~Scale9Sprite() {
 
 bool Scale9Sprite::initWithFile(const std::string& file) {
     Texture2D* texture = file.empty() ? nullptr : Director::getInstance()->getTextureCache()->addImage(file);
+    return useTexture(texture, Rect(Vec2::ZERO, texture ? texture->getContentSize() : Size::ZERO), false);
+}
+
+bool Scale9Sprite::initWithSpriteFrame(SpriteFrame* frame) {
+    if (frame == nullptr) return useTexture(nullptr, Rect::ZERO, false);
+    return useTexture(frame->getTexture(), frame->getRect(), frame->isRotated());
+}
+
+bool Scale9Sprite::initWithFileOrFrame(const std::string& name) {
+    if (!name.empty() && FileUtils::getInstance()->isFileExist(name)) return initWithFile(name);
+    return initWithSpriteFrame(SpriteFrameCache::getInstance()->getSpriteFrameByName(name));
+}
+
+bool Scale9Sprite::useTexture(Texture2D* texture, const Rect& rect, bool rotated) {
     CC_SAFE_RETAIN(texture);
     CC_SAFE_RELEASE(_texture);
     _texture = texture;
-    _originalSize = texture ? texture->getContentSize() : Size::ZERO;
+    _frameRect = texture ? rect : Rect::ZERO;
+    _frameRotated = rotated;
+    _originalSize = _frameRect.size;
     _premultiplied = texture && texture->hasPremultipliedAlpha();
     _blendFunc = _premultiplied ? BlendFunc::ALPHA_PREMULTIPLIED : BlendFunc::ALPHA_NON_PREMULTIPLIED;
     Node::setContentSize(_originalSize);
@@ -53,10 +72,7 @@ bool Scale9Sprite::initWithFile(const std::string& file) {
 }
 
 void Scale9Sprite::resetTexture() {
-    CC_SAFE_RELEASE_NULL(_texture);
-    _originalSize = Size::ZERO;
-    Node::setContentSize(Size::ZERO);
-    updateGeometry();
+    useTexture(nullptr, Rect::ZERO, false);
 }
 
 void Scale9Sprite::setRenderingType(RenderingType type) {
@@ -118,12 +134,20 @@ void Scale9Sprite::updateGeometry() {
         vs[0] = 1, vs[1] = (in.origin.y + in.size.height) / oh, vs[2] = in.origin.y / oh, vs[3] = 0;
         columns = rows = 3;
     }
+    // From (u, v) across the image, v downwards, to the texture; a turned
+    // frame lies a quarter turn clockwise in its sheet.
+    const Size sheet = _texture->getContentSize();
+    const float sheetW = sheet.width > 0 ? sheet.width : 1, sheetH = sheet.height > 0 ? sheet.height : 1;
     const float maxS = _texture->getMaxS(), maxT = _texture->getMaxT();
+    const Rect& f = _frameRect;
     for (int r = 0; r <= rows; ++r) {
         for (int c = 0; c <= columns; ++c) {
             V3F_C4B_T2F& v = _vertices[r * (columns + 1) + c];
             v.vertices.set(xs[c], ys[r], 0);
-            v.texCoords = Tex2F(us[c] * maxS, vs[r] * maxT);
+            const float tx =
+                _frameRotated ? f.origin.x + (1 - vs[r]) * f.size.height : f.origin.x + us[c] * f.size.width;
+            const float ty = _frameRotated ? f.origin.y + us[c] * f.size.width : f.origin.y + vs[r] * f.size.height;
+            v.texCoords = Tex2F(tx / sheetW * maxS, ty / sheetH * maxT);
         }
     }
     _vertexCount = (columns + 1) * (rows + 1);

@@ -10,6 +10,7 @@
 
 NS_CC_BEGIN
 
+class SpriteFrame;
 class Texture2D;
 
 namespace ui {
@@ -23,6 +24,11 @@ public:
 
     // False (and no picture) when the image cannot be loaded.
     virtual bool initWithFile(const std::string& file);
+    // A sprite-sheet frame: its rectangle (turned back when stored turned)
+    // is the image; trimmed borders are not restored.
+    virtual bool initWithSpriteFrame(SpriteFrame* frame);
+    // A file when it exists, else the cached sprite frame of that name.
+    bool initWithFileOrFrame(const std::string& name);
     void resetTexture();
     Texture2D* getTexture() const { return _texture; }
     // The whole image's size in points; zero without an image.
@@ -59,8 +65,12 @@ protected:
     // The insets the slices use: clamped to the image as the engine does.
     Rect effectiveInsets() const;
 
+    bool useTexture(Texture2D* texture, const Rect& rect, bool rotated);
+
     Texture2D* _texture = nullptr;
     Size _originalSize;
+    Rect _frameRect; // in the texture's points
+    bool _frameRotated = false;
     RenderingType _renderingType = RenderingType::SIMPLE;
     Rect _capInsets;
     BlendFunc _blendFunc;

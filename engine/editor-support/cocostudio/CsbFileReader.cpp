@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "2d/CCNode.h"
+#include "2d/CCSpriteFrameCache.h"
 #include "base/CCConsole.h"
 #include "base/CCData.h"
 #include "editor-support/cocostudio/CSParseBinary_generated.h"
@@ -73,9 +74,9 @@ Node* CsbFileReader::buildFile(const unsigned char* bytes, size_t size) {
     if (root->version() && root->version()->str() != kReaderVersion) {
         log("CSLoader: file version %s, reader version %s", root->version()->c_str(), kReaderVersion);
     }
-    if (root->textures() && root->textures()->size() > 0) {
-        log("CSLoader: %u sprite sheet(s) listed; sprite frames are not loaded",
-            static_cast<unsigned>(root->textures()->size()));
+    if (auto* sheets = root->textures()) {
+        for (flatbuffers::uoffset_t i = 0; i < sheets->size() && i < kMaxSpriteSheets; ++i)
+            SpriteFrameCache::getInstance()->addSpriteFramesWithFile(sheets->Get(i)->str());
     }
     Node* node = buildTree(root->nodeTree(), 0);
     if (node == nullptr && _error.empty()) {

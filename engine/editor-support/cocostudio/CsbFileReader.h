@@ -27,6 +27,7 @@ public:
     static constexpr int kMaxTreeDepth = 48;
     static constexpr int kMaxNodeCount = 20000;
     static constexpr int kMaxNestedFiles = 8;
+    static constexpr unsigned kMaxSpriteSheets = 256;
 
     // Null on failure, with the reason in getError().
     Node* read(const std::string& filename, const ccNodeLoadCallback& callback = nullptr);

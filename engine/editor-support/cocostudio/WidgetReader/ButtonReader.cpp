@@ -12,13 +12,19 @@ namespace cocostudio {
 
 namespace {
 
-// A plain file that exists, or nothing (sprite frames are not cached here).
-std::string localFile(const flatbuffers::ResourceData* data) {
-    if (data == nullptr || data->resourceType() != 0) return std::string();
-    const std::string path = csb::str(data->path());
-    if (path.empty() || FileUtils::getInstance()->isFileExist(path)) return path;
-    log("CSLoader: button image %s not found", path.c_str());
-    return std::string();
+struct Image {
+    std::string name;
+    ui::Widget::TextureResType type = ui::Widget::TextureResType::LOCAL;
+};
+
+// A plain file (or a cached sprite frame of that name), or a frame by name;
+// other resource types load nothing.
+Image imageOf(const flatbuffers::ResourceData* data) {
+    Image image;
+    if (data == nullptr || (data->resourceType() != 0 && data->resourceType() != 1)) return image;
+    image.name = csb::str(data->path());
+    if (data->resourceType() == 1) image.type = ui::Widget::TextureResType::PLIST;
+    return image;
 }
 
 } // namespace
@@ -29,9 +35,14 @@ Node* ButtonReader::createNodeWithFlatBuffers(const flatbuffers::Table* table, C
     ui::Button* button = ui::Button::create();
     const bool scale9 = options->scale9Enabled();
     button->setScale9Enabled(scale9);
-    button->loadTextureNormal(localFile(options->normalData()));
-    button->loadTexturePressed(localFile(options->pressedData()));
-    button->loadTextureDisabled(localFile(options->disabledData()));
+    const Image normal = imageOf(options->normalData());
+    const Image pressed = imageOf(options->pressedData());
+    const Image disabled = imageOf(options->disabledData());
+    button->loadTextureNormal(normal.name, normal.type);
+    button->loadTexturePressed(pressed.name, pressed.type);
+    button->loadTextureDisabled(disabled.name, disabled.type);
+    if (!normal.name.empty() && !button->isNormalTextureLoaded())
+        log("CSLoader: button image %s not found", normal.name.c_str());
 
     // A localised title would be looked up by its key; with no string table
     // the lookup gives the key itself, which is the text.

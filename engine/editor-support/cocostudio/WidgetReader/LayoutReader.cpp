@@ -1,6 +1,7 @@
 // LayoutReader: clipping, background colours and image, the panel's colour and opacity, then its size.
 #include "editor-support/cocostudio/WidgetReader/LayoutReader.h"
 
+#include "2d/CCSpriteFrameCache.h"
 #include "editor-support/cocostudio/CsbValues.h"
 #include "editor-support/cocostudio/WidgetReader/WidgetReader.h"
 #include "platform/CCFileUtils.h"
@@ -34,6 +35,8 @@ Node* LayoutReader::createNodeWithFlatBuffers(const flatbuffers::Table* table, C
         const std::string path = csb::str(image->path());
         if (image->resourceType() == 0 && !path.empty() && FileUtils::getInstance()->isFileExist(path))
             layout->setBackGroundImage(path);
+        else if (image->resourceType() == 1 && SpriteFrameCache::getInstance()->getSpriteFrameByName(path))
+            layout->setBackGroundImage(path, ui::Widget::TextureResType::PLIST);
         else if (!path.empty())
             log("CSLoader: panel image %s not found", path.c_str());
     }

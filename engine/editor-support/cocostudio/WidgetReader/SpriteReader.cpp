@@ -1,7 +1,8 @@
 // SpriteReader: node properties first, then the texture, blend, colour and flips.
 #include "editor-support/cocostudio/WidgetReader/SpriteReader.h"
 
-#include "2d/CCSprite.h"
+#include "2d/CCSpriteFrameCache.h"
+#include "editor-support/cocostudio/CsbSprite.h"
 #include "editor-support/cocostudio/CsbValues.h"
 #include "editor-support/cocostudio/WidgetReader/NodeReader.h"
 #include "platform/CCFileUtils.h"
@@ -14,18 +15,21 @@ Node* SpriteReader::createNodeWithFlatBuffers(const flatbuffers::Table* table, C
     auto* options = reinterpret_cast<const flatbuffers::SpriteOptions*>(table);
     const flatbuffers::WidgetOptions* nodeOptions = options->nodeOptions();
     if (nodeOptions == nullptr) return nullptr;
-    Sprite* sprite = Sprite::create();
+    CsbSprite* sprite = CsbSprite::create();
     if (sprite == nullptr) return nullptr;
     NodeReader::setPropsWithFlatBuffers(sprite, nodeOptions);
 
-    // Setting the texture makes the content size the image's. A missing
-    // image leaves the sprite without a picture (nothing is drawn) but keeps
-    // the node, its transform and its children. Sprite frames (type 1) are
-    // not cached by this engine, so they are missing too.
+    // Setting the texture makes the content size the image's (or the
+    // frame's original size). A missing image leaves the sprite without a
+    // picture (nothing is drawn) but keeps the node and its children.
     if (const flatbuffers::ResourceData* file = options->fileNameData()) {
         const std::string path = csb::str(file->path());
+        SpriteFrame* frame =
+            file->resourceType() == 1 ? SpriteFrameCache::getInstance()->getSpriteFrameByName(path) : nullptr;
         if (file->resourceType() == 0 && !path.empty() && FileUtils::getInstance()->isFileExist(path)) {
             sprite->setTexture(path);
+        } else if (frame) {
+            sprite->showSpriteFrame(frame);
         } else if (!path.empty()) {
             log("CSLoader: sprite image %s not found", path.c_str());
         }
