@@ -42,6 +42,7 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 template <class Object, class Extra = NoRowExtra>
@@ -51,7 +52,10 @@ public:
 
     PropertyTable(std::initializer_list<Row> rows) : PropertyTable(wxString(), rows) {}
     // parentName: full name of the property the table's top rows go into.
-    PropertyTable(const wxString& parentName, std::initializer_list<Row> rows) : m_rows(rows) {
+    PropertyTable(const wxString& parentName, std::initializer_list<Row> rows)
+        : PropertyTable(parentName, std::vector<Row>(rows)) {}
+    // Rows made at run time, for instance from a table of another shape.
+    PropertyTable(const wxString& parentName, std::vector<Row> rows) : m_rows(std::move(rows)) {
         m_fullNames.reserve(m_rows.size());
         m_parents.reserve(m_rows.size());
         for (const Row& row : m_rows) {

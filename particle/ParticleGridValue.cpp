@@ -18,23 +18,29 @@ float fromByte(unsigned char byte) {
     return static_cast<float>(byte / 255.0);
 }
 
-bool readNumber(const wxAny& any, double& out) {
-    if (any.CheckType<double>()) return any.GetAs(&out);
-    if (any.CheckType<long>()) {
-        long l = 0;
-        if (!any.GetAs(&l)) return false;
-        out = static_cast<double>(l);
-        return true;
-    }
-    if (any.CheckType<int>()) {
-        int i = 0;
-        if (!any.GetAs(&i)) return false;
-        out = i;
-        return true;
-    }
-    return false;
 }
 
+PropertyKind ParticleGridValue::kindOf(ParticleValueKind kind) {
+    switch (kind) {
+    case ParticleValueKind::Float:
+        return PropertyKind::Float;
+    case ParticleValueKind::Int:
+    case ParticleValueKind::Alpha:
+        return PropertyKind::Int;
+    case ParticleValueKind::Bool:
+        return PropertyKind::Bool;
+    case ParticleValueKind::Choice:
+        return PropertyKind::Enum;
+    case ParticleValueKind::Colour:
+        return PropertyKind::Colour;
+    case ParticleValueKind::Point:
+        return PropertyKind::Point;
+    case ParticleValueKind::File:
+        return PropertyKind::File;
+    case ParticleValueKind::Composite:
+        break;
+    }
+    return PropertyKind::Composite;
 }
 
 wxColour ParticleGridValue::toColour(const cocos2d::Color4F& c) {
@@ -43,6 +49,27 @@ wxColour ParticleGridValue::toColour(const cocos2d::Color4F& c) {
 
 cocos2d::Color4F ParticleGridValue::fromColour(const wxColour& c) {
     return cocos2d::Color4F(fromByte(c.Red()), fromByte(c.Green()), fromByte(c.Blue()), fromByte(c.Alpha()));
+}
+
+wxAny ParticleGridValue::toAny(const ParticleParameter& row, const ParticleValue& value) {
+    switch (row.kind) {
+    case ParticleValueKind::Float:
+        return value.number;
+    case ParticleValueKind::Int:
+    case ParticleValueKind::Choice:
+    case ParticleValueKind::Alpha:
+        return static_cast<int>(value.number);
+    case ParticleValueKind::Bool:
+        return value.number != 0.0;
+    case ParticleValueKind::Colour:
+        return toColour(value.colour);
+    case ParticleValueKind::Point:
+        return wxRealPoint(value.point.x, value.point.y);
+    case ParticleValueKind::File:
+    case ParticleValueKind::Composite:
+        break;
+    }
+    return wxAny();
 }
 
 wxVariant ParticleGridValue::toVariant(const ParticleParameter& row, const ParticleValue& value) {
@@ -72,34 +99,31 @@ wxVariant ParticleGridValue::toVariant(const ParticleParameter& row, const Parti
     return variant;
 }
 
-bool ParticleGridValue::fromAny(const ParticleParameter& row, const wxAny& any, ParticleValue& value) {
+ParticleValue ParticleGridValue::fromAny(const ParticleParameter& row, const wxAny& any) {
+    ParticleValue value;
     switch (row.kind) {
     case ParticleValueKind::Float:
+        value.number = any.As<double>();
+        break;
     case ParticleValueKind::Int:
     case ParticleValueKind::Choice:
     case ParticleValueKind::Alpha:
-        return readNumber(any, value.number);
-    case ParticleValueKind::Bool: {
-        bool b = false;
-        if (!any.CheckType<bool>() || !any.GetAs(&b)) return false;
-        value.number = b ? 1.0 : 0.0;
-        return true;
-    }
-    case ParticleValueKind::Colour: {
-        wxColour c;
-        if (!any.CheckType<wxColour>() || !any.GetAs(&c) || !c.IsOk()) return false;
-        value.colour = fromColour(c);
-        return true;
-    }
+        value.number = any.As<int>();
+        break;
+    case ParticleValueKind::Bool:
+        value.number = any.As<bool>() ? 1.0 : 0.0;
+        break;
+    case ParticleValueKind::Colour:
+        value.colour = fromColour(any.As<wxColour>());
+        break;
     case ParticleValueKind::Point: {
-        wxRealPoint p;
-        if (!any.CheckType<wxRealPoint>() || !any.GetAs(&p)) return false;
+        const wxRealPoint p = any.As<wxRealPoint>();
         value.point = cocos2d::Vec2(static_cast<float>(p.x), static_cast<float>(p.y));
-        return true;
+        break;
     }
     case ParticleValueKind::File:
     case ParticleValueKind::Composite:
         break;
     }
-    return false;
+    return value;
 }

@@ -4,6 +4,7 @@
 #include "base/ccTypes.h"
 #include "math/Vec2.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,9 @@ struct ParticleParameter {
     std::string fullName() const;
     bool isWritten() const { return writeSlot > 0; }
 };
+
+// Rows in the table (a compile-time number, for code that makes one function per row).
+constexpr size_t kParticleParameterCount = 45;
 
 // Every row, in the order of the page: the "common" category with the two
 // emitter-mode groups right after "emitterType", then "display", then "emitter".

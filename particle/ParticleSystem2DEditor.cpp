@@ -2,7 +2,9 @@
 #include "particle/ParticleSystem2DEditor.h"
 
 #include "particle/ImageFormatProbe.h"
+#include "particle/ParticleGridValue.h"
 #include "particle/ParticlePlistWriter.h"
+#include "particle/ParticlePropertyRows.h"
 #include "particle/ParticleTemplate.h"
 
 #include "base/CCDirector.h"
@@ -10,6 +12,7 @@
 #include "renderer/CCTextureCache.h"
 
 #include <wx/msgdlg.h>
+#include <wx/propgrid/manager.h>
 
 using namespace cocos2d;
 
@@ -125,6 +128,7 @@ ParticleSystem2DEditor* ParticleSystem2DEditor::createFromFile(const std::string
         delete object;
         return nullptr;
     }
+    object->filePath = wxString::FromUTF8(path);
     object->autorelease();
     return object;
 }
@@ -140,6 +144,69 @@ bool ParticleSystem2DEditor::loadFromFile(const std::string& path) {
     // the value would be lost, and saving would write 0 in its place.
     setSourcePositionCompatible(false);
     return initWithFile(path);
+}
+
+void ParticleSystem2DEditor::draw(Renderer* renderer, const Mat4& transform, uint32_t flags) {
+    ParticleSystemQuad::draw(renderer, transform, flags);
+    queueSelectionFrame(renderer, transform, flags);
+}
+
+// ---- page and edits ----
+
+void ParticleSystem2DEditor::createProperties() {
+    EditorNode::createProperties();
+    particlePageRows().createProperties(*this, *this);
+}
+
+void ParticleSystem2DEditor::addGravityModeProperties(wxPGProperty* parent) {
+    gravityModeRows().createProperties(*this, *this, parent);
+}
+
+void ParticleSystem2DEditor::addRadiusModeProperties(wxPGProperty* parent) {
+    radiusModeRows().createProperties(*this, *this, parent);
+}
+
+void ParticleSystem2DEditor::applyProperty(wxPGProperty* property, const wxString& name, const wxAny& value) {
+    EditorNode::applyProperty(property, name, value);
+    particlePageRows().applyProperty(*this, property, name, value) ||
+        gravityModeRows().applyProperty(*this, property, name, value) ||
+        radiusModeRows().applyProperty(*this, property, name, value);
+}
+
+wxAny ParticleSystem2DEditor::parameterValue(const ParticleParameter& row) {
+    if (row.kind == ParticleValueKind::File) return textureName;
+    if (!row.get) return wxAny();
+    return ParticleGridValue::toAny(row, row.get(*this));
+}
+
+void ParticleSystem2DEditor::applyParameter(const ParticleParameter& row, const wxAny& value, wxPGProperty* property) {
+    if (row.kind == ParticleValueKind::File) {
+        // The row shows the name the file will carry: the bare name of a
+        // loaded image, or the name in force again after a rejected file.
+        changeTexture(value.As<wxString>());
+        if (property) property->SetValue(wxVariant(textureName));
+        return;
+    }
+    if (!row.set) return;
+    const ParticleValue edited = ParticleGridValue::fromAny(row, value);
+    if (row.choices == ParticleChoices::EmitterModes) {
+        const int mode = static_cast<int>(edited.number);
+        if (mode == static_cast<int>(getEmitterMode())) return;
+        row.set(*this, edited);
+        if (!property) return;
+        property->DeleteChildren();
+        if (getEmitterMode() == Mode::GRAVITY)
+            addGravityModeProperties(property);
+        else
+            addRadiusModeProperties(property);
+        return;
+    }
+    row.set(*this, edited);
+    if (!row.linked || !propertyPage) return;
+    const ParticleParameter* linked = findParticleParameter(row.linked);
+    wxPGProperty* shown = propertyPage->GetPropertyByName(wxString::FromUTF8(row.linked));
+    if (linked && shown)
+        shown->SetValue(ParticleGridValue::toVariant(*linked, linked->get(*this)), nullptr, wxPG_SETVAL_REFRESH_EDITOR);
 }
 
 // ---- texture ----

@@ -30,14 +30,30 @@ public:
     // Reads the plist at path into the system (the engine's initWithFile).
     bool loadFromFile(const std::string& path);
 
-    // The page: the common node rows, then "关键参数", "显示相关", "发射器".
-    void createProperties();
-    void applyProperty(wxPGProperty* property, const wxString& name, const wxAny& value);
-    // Appends the pairs of the particle plist to the "dict" element.
-    void writeXml(wxXmlNode* dict);
+    // ---- engine side ----
+    // Draws the particles, then queues the selection frame above them.
+    void draw(cocos2d::Renderer* renderer, const cocos2d::Mat4& transform, uint32_t flags) override;
 
+    // ---- editor side ----
+    // The common node rows, then "关键参数", "显示相关" and "发射器".
+    void createProperties() override;
+    // The common node names first, then the particle rows by full name.
+    void applyProperty(wxPGProperty* property, const wxString& name, const wxAny& value) override;
+    // Appends the pairs of the particle plist to the "dict" element.
+    void writeXml(wxXmlNode* dict) override;
+
+    // Append the group of one emitter mode into parent (the "emitterType" property).
     void addGravityModeProperties(wxPGProperty* parent);
     void addRadiusModeProperties(wxPGProperty* parent);
+
+    // The grid value of a parameter row, read from the running system
+    // (textureName for the texture row).
+    wxAny parameterValue(const ParticleParameter& row);
+    // One committed edit of a parameter row, value already in its kind's
+    // type: sets the engine value and refreshes the linked row on the page;
+    // the emitter mode also swaps the group below it, the texture row loads
+    // the chosen image (and on failure shows the previous name again).
+    void applyParameter(const ParticleParameter& row, const wxAny& value, wxPGProperty* property);
 
     // Loads the image at path (backslashes read as slashes) as the texture.
     // On success textureName becomes the bare file name and any embedded

@@ -77,6 +77,8 @@ TEST_F(LoadedPlist, TheSourcePositionOfTheFileIsTheEmittersAndIsSavedBack) {
     // sourcePositionx/y = 160, 240 in the file.
     ParticleSystem2DEditor* p = ParticleSystem2DEditor::createFromFile(TestDataRoot() + "cocos2d-objc/LavaFlow.plist");
     ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->filePath, wxString::FromUTF8(TestDataRoot() + "cocos2d-objc/LavaFlow.plist"));
+    EXPECT_EQ(p->getReferenceCount(), 1u);
     EXPECT_FLOAT_EQ(p->getSourcePosition().x, 160);
     // The node is left where its creator puts it.
     EXPECT_FLOAT_EQ(p->getPosition().x, 0);

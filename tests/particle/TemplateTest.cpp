@@ -72,6 +72,7 @@ TEST_F(Templates, EachEffectIsCopiedWithItsNumbersAndSharedTextureWhileTheNameSt
         EXPECT_EQ(object->textureName, "particle-fire.png");
         // Not copied: the position type and the node's own properties.
         EXPECT_EQ(object->getPositionType(), ParticleSystem::PositionType::FREE);
+        EXPECT_TRUE(object->filePath.empty());
     }
 }
 
