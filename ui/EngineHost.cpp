@@ -9,6 +9,7 @@
 
 #include "2d/CCLayer.h"
 #include "2d/CCScene.h"
+#include "base/CCAutoreleasePool.h"
 #include "base/CCDirector.h"
 #include "platform/CCCommon.h"
 #include "platform/CCFileUtils.h"
@@ -163,6 +164,10 @@ bool EngineHost::close() {
             director->end();
             director->mainLoop();
         }
+        // Objects made since the last frame are still held by the pool; the
+        // purge frame does not drain it, and they must go while the window
+        // whose tree lists them still exists.
+        PoolManager::getInstance()->getCurrentPool()->clear();
         m_glView->release();
         m_glView = nullptr;
     }
