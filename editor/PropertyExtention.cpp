@@ -2,6 +2,7 @@
 #include "editor/PropertyExtention.h"
 
 #include "editor/EditorNode.h"
+#include "editor/PropertyValue.h"
 
 #include <wx/propgrid/advprops.h>
 #include <wx/propgrid/manager.h>
@@ -96,4 +97,56 @@ wxPGProperty* EditorNode::addSizeProperty(const wxString& label, const wxString&
     wxPGProperty* property = appendProperty(new wxSizeProperty(label, name, value), help, nullptr);
     if (property) setChildSpinEditors(propertyPage, property, wxS("Width"), wxS("Height"));
     return property;
+}
+
+wxPGProperty* EditorNode::addPropertyOfKind(PropertyKind kind, const wxString& label, const wxString& name,
+                                            const wxAny& value, const wxString& help, wxPGProperty* parent,
+                                            const PropertyChoices* choices) {
+    // A missing or unconvertible value shows the kind's zero.
+    wxAny v;
+    const bool known = ToKindValue(kind, value, v);
+    switch (kind) {
+    case PropertyKind::Category:
+        return appendProperty(new wxPropertyCategory(label, name), help, parent);
+    case PropertyKind::Composite:
+        return appendProperty(new wxStringProperty(label, name, wxS("<composed>")), help, parent);
+    case PropertyKind::Bool:
+        return addBoolProperty(label, name, known && v.As<bool>(), help, parent);
+    case PropertyKind::Int: {
+        const int number = known ? v.As<int>() : 0;
+        if (!parent) return addIntProperty(label, name, number, help);
+        wxPGProperty* property = appendProperty(new wxIntProperty(label, name, number), help, parent);
+        if (property) setSpinEditor(propertyPage, property);
+        return property;
+    }
+    case PropertyKind::Float:
+        return addFloatProperty(label, name, known ? static_cast<float>(v.As<double>()) : 0.f, help, parent);
+    case PropertyKind::String:
+        return appendProperty(new wxStringProperty(label, name, known ? v.As<wxString>() : wxString()), help, parent);
+    case PropertyKind::File:
+        return appendProperty(new wxFileProperty(label, name, known ? v.As<wxString>() : wxString()), help, parent);
+    case PropertyKind::Enum: {
+        wxArrayString labels;
+        wxArrayLong values;
+        if (choices) {
+            for (const PropertyChoice& choice : *choices) {
+                labels.Add(wxString::FromUTF8(choice.label));
+                values.Add(choice.value);
+            }
+        }
+        return addEnumProperty(label, name, labels, values, known ? v.As<int>() : 0, help, parent);
+    }
+    case PropertyKind::Colour:
+        return appendProperty(new wxColourProperty(label, name, known ? v.As<wxColour>() : *wxWHITE), help, parent);
+    case PropertyKind::Point:
+        return addPointProperty(label, name, known ? v.As<wxRealPoint>() : wxRealPoint(), help, parent);
+    case PropertyKind::Size: {
+        const wxSize size = known ? v.As<wxSize>() : wxSize(0, 0);
+        if (!parent) return addSizeProperty(label, name, size, help);
+        wxPGProperty* property = appendProperty(new wxSizeProperty(label, name, size), help, parent);
+        if (property) setChildSpinEditors(propertyPage, property, wxS("Width"), wxS("Height"));
+        return property;
+    }
+    }
+    return nullptr;
 }

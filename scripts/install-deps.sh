@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, running and testing Flarewick needs.
-# Idempotent: does nothing when all packages are present, and refreshes the
-# package lists only when something has to be installed.
+# Idempotent: does nothing when all packages and locales are present, and
+# refreshes the package lists only when something has to be installed.
 set -euo pipefail
 
 PACKAGES=(
@@ -14,6 +14,7 @@ PACKAGES=(
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
   x11-utils x11-apps xdotool imagemagick
   python3
+  locales
   flatbuffers-compiler libflatbuffers-dev libfreetype-dev fonts-dejavu-core
 )
 
@@ -23,13 +24,22 @@ for p in "${PACKAGES[@]}"; do
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
 
-if [[ ${#missing[@]} -eq 0 ]]; then
-  exit 0
-fi
-
-echo "Installing: ${missing[*]}"
 SUDO=""
 if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -q
-$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -q
+  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+# The tests save and load plists under a comma locale as well as under C.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "Generating the locale de_DE.UTF-8"
+  # Listed in locale.gen too, so that a later locale-gen run keeps it.
+  if ! grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'de_DE.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  fi
+  $SUDO locale-gen
+fi

@@ -1,6 +1,7 @@
 // Value: storage, copying, comparison and the engine's type conversions.
 #include "base/CCValue.h"
 #include "base/ccSaturatingCast.h"
+#include "base/ccUtils.h"
 
 #include <cfloat>
 #include <climits>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iomanip>
+#include <locale>
 #include <sstream>
 
 NS_CC_BEGIN
@@ -32,7 +34,7 @@ double engineAtof(const char* str) {
     if (dot != nullptr && strlen(dot) > 8) {
         dot[8] = '\0';
     }
-    return atof(buf);
+    return utils::atofClassic(buf);
 }
 
 // atoi's digits, with a defined result past the range of int (atoi's is
@@ -292,6 +294,8 @@ std::string Value::asString() const {
         return *_field.strVal;
     }
     std::stringstream ret;
+    // Numbers as text the same in every locale the program may set.
+    ret.imbue(std::locale::classic());
     switch (_type) {
         case Type::BYTE: ret << _field.byteVal; break;
         case Type::INTEGER: ret << _field.intVal; break;

@@ -1,8 +1,11 @@
 // Engine utilities.
 #include "base/ccUtils.h"
 
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
+
+#include <locale.h>
 
 #include "renderer/ccGLStateCache.h"
 
@@ -32,13 +35,20 @@ double atof(const char* str) {
     if (dot != nullptr && dot - buf + 8 < static_cast<ptrdiff_t>(sizeof(buf))) {
         dot[8] = '\0';
     }
-    return std::atof(buf);
+    return atofClassic(buf);
+}
+
+double atofClassic(const char* str) {
+    if (str == nullptr) return 0.0;
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    if (classic == static_cast<locale_t>(0)) return std::atof(str);
+    return strtod_l(str, nullptr, classic);
 }
 
 void setBlending(GLenum sfactor, GLenum dfactor) {
     GL::blendFunc(sfactor, dfactor);
 }
 
-}  // namespace utils
+} // namespace utils
 
 NS_CC_END

@@ -68,12 +68,10 @@ public:
     // file that is renamed into place. isToRGB drops the alpha channel.
     bool saveToFile(const std::string& filename, bool isToRGB = true);
 
-    // The format the bytes are in, judged by their signature; UNKNOWN when
-    // none matches. Callable on any image object (the engine keeps it
-    // protected; the editor asks it directly about files it has read).
-    Format detectFormat(const unsigned char* data, ssize_t dataLen);
-
 protected:
+    // The format the bytes are in, judged by their signature; UNKNOWN when
+    // none matches. Protected as in the engine: callers that need it derive.
+    Format detectFormat(const unsigned char* data, ssize_t dataLen);
     bool isPng(const unsigned char* data, ssize_t dataLen);
     bool isJpg(const unsigned char* data, ssize_t dataLen);
     bool isTiff(const unsigned char* data, ssize_t dataLen);

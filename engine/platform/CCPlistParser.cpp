@@ -1,5 +1,6 @@
 // PlistParser: walks a tinyxml2 document and builds Value trees from it.
 #include "platform/CCPlistParser.h"
+#include "base/ccUtils.h"
 
 #include <tinyxml2.h>
 
@@ -89,7 +90,7 @@ private:
         } else if (strcmp(name, "integer") == 0) {
             value = atoi(textOf(e).c_str());
         } else if (strcmp(name, "real") == 0) {
-            value = std::atof(textOf(e).c_str());
+            value = utils::atofClassic(textOf(e).c_str());
         } else if (strcmp(name, "true") == 0) {
             value = true;
         } else if (strcmp(name, "false") == 0) {

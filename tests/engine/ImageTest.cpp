@@ -20,23 +20,27 @@ using namespace imagetest;
 
 namespace {
 
+// Reaches the protected format detection the way code outside the engine must.
+class ProbeImage : public Image {
+public:
+    using Image::detectFormat;
+};
+
 const std::string kPlists = TestPlistsDir();
 
 // Images are reference counted; the fixture keeps one alive per test and
 // restores the global premultiplication switch.
 class ImageTest : public testing::Test {
 protected:
-    void SetUp() override { m_image = new Image(); }
+    void SetUp() override { m_image = new ProbeImage(); }
     void TearDown() override {
         m_image->release();
         Image::setPNGPremultipliedAlphaEnabled(true);
     }
-    Image::Format detect(const Bytes& b) {
-        return m_image->detectFormat(b.data(), static_cast<ssize_t>(b.size()));
-    }
+    Image::Format detect(const Bytes& b) { return m_image->detectFormat(b.data(), static_cast<ssize_t>(b.size())); }
     bool load(const Bytes& b) { return m_image->initWithImageData(b.data(), static_cast<ssize_t>(b.size())); }
 
-    Image* m_image = nullptr;
+    ProbeImage* m_image = nullptr;
 };
 
 Bytes withPrefix(const char* text, size_t total) {
@@ -45,7 +49,7 @@ Bytes withPrefix(const char* text, size_t total) {
     return b;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(ImageTest, FormatEnumerationMatchesTheEngine) {
     EXPECT_EQ(static_cast<int>(Image::Format::JPG), 0);
@@ -75,10 +79,10 @@ TEST_F(ImageTest, DetectsFormatsBySignature) {
     pvr3[3] = 3;
     EXPECT_EQ(detect(pvr3), Image::Format::PVR);
     Bytes pkm = withPrefix("PKM 10", 16);
-    pkm[9] = 8;   // padded width 8
-    pkm[11] = 8;  // padded height 8
-    pkm[13] = 6;  // width 6
-    pkm[15] = 7;  // height 7
+    pkm[9] = 8;  // padded width 8
+    pkm[11] = 8; // padded height 8
+    pkm[13] = 6; // width 6
+    pkm[15] = 7; // height 7
     EXPECT_EQ(detect(pkm), Image::Format::ETC);
     EXPECT_EQ(detect(withPrefix("DDS ", 128)), Image::Format::S3TC);
     Bytes ktx = withPrefix("\xABKTX 11", 64);
@@ -152,11 +156,11 @@ TEST_F(ImageTest, PremultipliesEachChannelByAlphaPlusOneOver256) {
     straight->release();
 
     // Hand-made values: full alpha keeps the colour, zero alpha gives 0.
-    const Bytes px = makePng(3, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {200, 100, 50, 255, 200, 100, 50, 128, 255, 255, 255, 0});
+    const Bytes px =
+        makePng(3, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {200, 100, 50, 255, 200, 100, 50, 128, 255, 255, 255, 0});
     ASSERT_TRUE(load(px));
     const unsigned char* d = m_image->getData();
-    EXPECT_EQ(std::vector<int>(d, d + 12),
-              (std::vector<int>{200, 100, 50, 255, 100, 50, 25, 128, 0, 0, 0, 0}));
+    EXPECT_EQ(std::vector<int>(d, d + 12), (std::vector<int>{200, 100, 50, 255, 100, 50, 25, 128, 0, 0, 0, 0}));
 }
 
 TEST_F(ImageTest, PngColourTypesAndDepths) {
@@ -249,7 +253,7 @@ TEST_F(ImageTest, AbsurdDimensionsAreRefused) {
     EXPECT_FALSE(load(pngHeaderOnly(64, 64)));
     Bytes raw(16, 0);
     EXPECT_FALSE(m_image->initWithRawData(raw.data(), 16, 100000, 100000, 8));
-    EXPECT_FALSE(m_image->initWithRawData(raw.data(), 16, 4, 4, 8));  // needs 64 bytes
+    EXPECT_FALSE(m_image->initWithRawData(raw.data(), 16, 4, 4, 8)); // needs 64 bytes
     EXPECT_TRUE(m_image->initWithRawData(raw.data(), 16, 2, 2, 8, true));
     EXPECT_TRUE(m_image->hasPremultipliedAlpha());
     EXPECT_EQ(m_image->getRenderFormat(), Texture2D::PixelFormat::RGBA8888);

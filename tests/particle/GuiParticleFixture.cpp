@@ -1,0 +1,84 @@
+// Test fixture: a particle object selected onto a real property grid.
+#include "GuiParticleFixture.h"
+
+#include "particle/ParticleSystem2DEditor.h"
+
+#include "editor/PropertyValue.h"
+#include "editor/SelectionManager.h"
+
+#include "base/CCAutoreleasePool.h"
+#include "base/CCDirector.h"
+#include "renderer/CCTextureCache.h"
+
+#include <wx/msgdlg.h>
+
+namespace {
+void purgeDirector() {
+    auto* director = cocos2d::Director::getInstance();
+    director->getTextureCache()->removeAllTextures();
+    director->end();
+    director->mainLoop();
+    cocos2d::PoolManager::getInstance()->getCurrentPool()->clear();
+}
+}
+
+int MessageCatcher::Enter(wxDialog* dialog) {
+    Box box{dialog->GetTitle(), wxString()};
+    if (auto* message = dynamic_cast<wxMessageDialogBase*>(dialog)) {
+        box.message = message->GetMessage();
+        if (box.title.empty()) box.title = message->GetTitle();
+    }
+    boxes.push_back(box);
+    return wxID_OK;
+}
+
+void GuiParticleFixture::SetUp() {
+    GuiGridFixture::SetUp();
+    if (HasFatalFailure()) return;
+    purgeDirector();
+    m_messages.Register();
+    SelectionManager::getInstance()->propertyManager = m_manager;
+    // As the main window's handler of the grid's changed event.
+    m_manager->Bind(wxEVT_PG_CHANGED, [](wxPropertyGridEvent& event) {
+        ApplyGridChange(event.GetProperty());
+        event.Skip();
+    });
+}
+
+void GuiParticleFixture::TearDown() {
+    SelectionManager::getInstance()->clearSelection();
+    SelectionManager::getInstance()->propertyManager = nullptr;
+    if (m_object) m_object->release();
+    m_object = nullptr;
+    m_messages.Unregister();
+    GuiGridFixture::TearDown();
+    purgeDirector();
+}
+
+void GuiParticleFixture::use(ParticleSystem2DEditor* object) {
+    SelectionManager::getInstance()->clearSelection();
+    if (m_object) m_object->release();
+    m_object = object;
+    ASSERT_NE(object, nullptr);
+    object->retain();
+    object->propertyPage = m_page;
+    SelectionManager::getInstance()->select(object);
+}
+
+wxPGProperty* GuiParticleFixture::property(const wxString& fullName) const {
+    return m_page->GetPropertyByName(fullName);
+}
+
+bool GuiParticleFixture::edit(const wxString& fullName, const wxVariant& value) {
+    wxPGProperty* p = property(fullName);
+    if (!p) return false;
+    return grid()->ChangePropertyValue(p, value);
+}
+
+std::vector<std::string> GuiParticleFixture::childNames(const wxString& fullName) const {
+    std::vector<std::string> names;
+    wxPGProperty* p = property(fullName);
+    if (!p) return names;
+    for (unsigned int i = 0; i < p->GetChildCount(); ++i) names.push_back(p->Item(i)->GetName().ToStdString());
+    return names;
+}
