@@ -4,6 +4,7 @@
 #include "2d/CCScene.h"
 #include "2d/CCSprite.h"
 #include "base/CCDirector.h"
+#include "editor-support/cocostudio/CsbFileReader.h"
 
 USING_NS_CC;
 
@@ -19,8 +20,18 @@ Node* fromImage(const std::string& path) {
     return sprite;
 }
 
-Node* fromStudioFile(const std::string&) {
-    return nullptr;
+Node* fromStudioFile(const std::string& path, std::string* reason) {
+    // The engine's loader reads only names ending in ".csb"; its reader is
+    // called directly so that a refusal comes with the reason.
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || path.compare(dot, std::string::npos, ".csb") != 0) {
+        if (reason) *reason = "文件扩展名不是 .csb";
+        return nullptr;
+    }
+    CsbFileReader reader;
+    Node* node = reader.read(path);
+    if (!node && reason) *reason = reader.getError();
+    return node;
 }
 
 bool replace(Node* node) {

@@ -17,9 +17,9 @@ extern const char* const kName;
 cocos2d::Node* fromImage(const std::string& path);
 
 // The node tree of a Cocos Studio file, where the file places it;
-// autoreleased, null when it cannot be loaded. The engine has no reader for
-// these files yet, so every such file is reported as unloadable.
-cocos2d::Node* fromStudioFile(const std::string& path);
+// autoreleased, null when it cannot be loaded, with the reason in `reason`
+// when one is given.
+cocos2d::Node* fromStudioFile(const std::string& path, std::string* reason = nullptr);
 
 // Puts node into the running scene at z -1 under kName in place of the old
 // background. False, leaving the old one where it is, for a null node or

@@ -81,8 +81,12 @@ void DocumentCommands::openParticleFile(const wxString& path) {
 void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
     // The old background goes only once the new one has loaded.
     const std::string file = Narrow(path);
-    cocos2d::Node* node = studioFile ? BackgroundLoader::fromStudioFile(file) : BackgroundLoader::fromImage(file);
-    if (!BackgroundLoader::replace(node)) Notice(wxString::FromUTF8("无法加载背景文件！") + wxS("\n") + path, "提示");
+    std::string why;
+    cocos2d::Node* node = studioFile ? BackgroundLoader::fromStudioFile(file, &why) : BackgroundLoader::fromImage(file);
+    if (BackgroundLoader::replace(node)) return;
+    wxString text = wxString::FromUTF8("无法加载背景文件！") + wxS("\n") + path;
+    if (!why.empty()) text << wxS("\n") << wxString::FromUTF8(why.c_str());
+    Notice(text, "提示");
 }
 
 EditorObject* DocumentCommands::objectToSave() {
