@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -131,7 +132,10 @@ void writeFile(const std::string& path, const uint8_t* data, size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > (1u << 20)) return 0;
-    if (g_selfPath.empty()) g_selfPath = "/tmp/fuzz_csb_" + std::to_string(getpid()) + ".csb";
+    if (g_selfPath.empty()) {
+        g_selfPath = "/tmp/fuzz_csb_" + std::to_string(getpid()) + ".csb";
+        std::atexit([] { std::remove(g_selfPath.c_str()); });
+    }
 
     // The bytes as a file, through the engine's entry point.
     writeFile(g_selfPath, data, size);
