@@ -3,8 +3,10 @@
 
 #include "editor/ObjectTree.h"
 #include "editor/ObjectTreeData.h"
+#include "editor/SelectionManager.h"
 
 EditorObject::~EditorObject() {
+    SelectionManager::getInstance()->forget(this);
     if (!treeItem.IsOk() || !theObjectTree) return;
     // The row's data is unhooked first: deleting the row can report a new
     // selection, which must not reach an object that is half destroyed.

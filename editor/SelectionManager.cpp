@@ -88,6 +88,17 @@ void SelectionManager::endMove() {
     object->propertyPage->SetPropertyValue(row, value);
 }
 
+void SelectionManager::forget(EditorObject* object) {
+    const auto found = std::find(selection.begin(), selection.end(), object);
+    if (found == selection.end()) return;
+    selection.erase(found);
+    // The page showed this object's rows; the invariant wants it empty now.
+    if (selection.empty() && propertyManager) {
+        const int index = propertyManager->GetPageByName(wxS("Properties"));
+        if (index != wxNOT_FOUND) propertyManager->GetPage(index)->Clear();
+    }
+}
+
 void SelectionManager::applyToSelection(wxPGProperty* property, const wxString& name, const wxAny& value) {
     // A copy: an object's edit must not change the list being walked.
     const std::vector<EditorObject*> targets = selection;

@@ -40,6 +40,10 @@ public:
     // selected object shows where the node now is, so that a later edit of
     // one coordinate does not send it back. No other row is touched.
     void endMove();
+    // Called by an editor object's destructor: a selected object that goes by
+    // a path that did not clear the selection first leaves it (and empties
+    // the page) instead of staying behind as a dangling entry.
+    void forget(EditorObject* object);
     // Hands one committed grid change to every selected object.
     void applyToSelection(wxPGProperty* property, const wxString& name, const wxAny& value);
     // The editor node under point (scene coordinates) in node's subtree:

@@ -10,6 +10,7 @@
 #include "base/CCDirector.h"
 #include "renderer/CCTextureCache.h"
 
+#include <wx/app.h>
 #include <wx/msgdlg.h>
 
 namespace {
@@ -37,6 +38,7 @@ void GuiParticleFixture::SetUp() {
     if (HasFatalFailure()) return;
     purgeDirector();
     m_messages.Register();
+    m_hooked = true;
     SelectionManager::getInstance()->propertyManager = m_manager;
     // As the main window's handler of the grid's changed event.
     m_manager->Bind(wxEVT_PG_CHANGED, [](wxPropertyGridEvent& event) {
@@ -50,7 +52,8 @@ void GuiParticleFixture::TearDown() {
     SelectionManager::getInstance()->propertyManager = nullptr;
     if (m_object) m_object->release();
     m_object = nullptr;
-    m_messages.Unregister();
+    if (m_hooked) m_messages.Unregister();
+    m_hooked = false;
     GuiGridFixture::TearDown();
     purgeDirector();
 }
@@ -72,7 +75,11 @@ wxPGProperty* GuiParticleFixture::property(const wxString& fullName) const {
 bool GuiParticleFixture::edit(const wxString& fullName, const wxVariant& value) {
     wxPGProperty* p = property(fullName);
     if (!p) return false;
-    return grid()->ChangePropertyValue(p, value);
+    const bool changed = grid()->ChangePropertyValue(p, value);
+    // The grid deletes rows removed during its own event when idle, as the
+    // event loop would let it right after the edit.
+    wxTheApp->ProcessIdle();
+    return changed;
 }
 
 std::vector<std::string> GuiParticleFixture::childNames(const wxString& fullName) const {

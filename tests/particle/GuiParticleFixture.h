@@ -43,4 +43,5 @@ protected:
 
     ParticleSystem2DEditor* m_object = nullptr;
     MessageCatcher m_messages;
+    bool m_hooked = false;
 };

@@ -119,3 +119,26 @@ std::vector<std::string> TestDataPlists() {
     std::sort(out.begin(), out.end());
     return out;
 }
+
+std::vector<RoundTrip> RoundTripTestData(const std::string& workDir, std::vector<std::string>& skipped) {
+    std::vector<RoundTrip> trips;
+    if (!CopyTree(TestDataRoot(), workDir)) return trips;
+    auto* cache = cocos2d::Director::getInstance()->getTextureCache();
+    for (const std::string& name : TestDataPlists()) {
+        cache->removeAllTextures();
+        RoundTrip trip;
+        trip.name = name;
+        trip.opened = ParticleSystem2DEditor::createFromFile(workDir + "/" + name);
+        if (!trip.opened) {
+            skipped.push_back(name);
+            continue;
+        }
+        trip.savedPath = workDir + "/" + name + ".saved.plist";
+        if (PlistDocument::save([&](wxXmlNode* d) { trip.opened->writeXml(d); }, wxString::FromUTF8(trip.savedPath))) {
+            cache->removeAllTextures();
+            trip.reopened = ParticleSystem2DEditor::createFromFile(trip.savedPath);
+        }
+        trips.push_back(trip);
+    }
+    return trips;
+}

@@ -36,3 +36,17 @@ bool CopyTree(const std::string& from, const std::string& to);
 // Every particle plist of the test data, as paths relative to plists/.
 std::vector<std::string> TestDataPlists();
 std::string TestDataRoot();
+
+// One plist of the test data opened, saved beside itself and opened again.
+struct RoundTrip {
+    std::string name; // relative to plists/
+    std::string savedPath;
+    ParticleSystem2DEditor* opened = nullptr; // autoreleased
+    ParticleSystem2DEditor* reopened = nullptr;
+};
+
+// Round trips of every test-data plist the engine loads, done in a copy of
+// the data under `workDir` (so textures beside a plist stay beside its copy);
+// the texture cache is emptied before each open, so that nothing is shared.
+// `skipped` gets the files the engine refuses.
+std::vector<RoundTrip> RoundTripTestData(const std::string& workDir, std::vector<std::string>& skipped);
