@@ -102,7 +102,7 @@ TEST(GuiEditorSession, OpenAndSaveThroughTheChooserShowEffectsAndCloseCleanly) {
     ASSERT_TRUE(session.choose(plist, true)) << "the open chooser did not take the path\n" << editor.log();
     Sleep(1000);
     const int lit = LitPixels(editor.shootView());
-    EXPECT_GT(lit, 300) << "no particles drawn after opening " << plist;
+    EXPECT_GT(lit, 100) << "no particles drawn after opening " << plist;
 
     // New, then Save: the chooser asks, the typed path gets the plist.
     ASSERT_TRUE(session.focusMain());
