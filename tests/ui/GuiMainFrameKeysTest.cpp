@@ -8,7 +8,13 @@
 #include <wx/aui/auibar.h>
 #include <wx/aui/dockart.h>
 #include <wx/propgrid/manager.h>
+#include <wx/menu.h>
+#include <wx/statusbr.h>
 #include <wx/uiaction.h>
+
+#include <gtk/gtk.h>
+
+#include <cstdlib>
 
 using GuiMainFrameKeys = GuiMainFrameFixture;
 
@@ -92,4 +98,22 @@ TEST_F(GuiMainFrameKeys, CloseButtonsHideTheObjectsPropertiesAndToolbarPanes) {
     const cocos2d::Rect drawn = view->getViewPortRect();
     EXPECT_NEAR(drawn.origin.x * 2 + drawn.size.width, view->GetClientSize().x, 2);
     EXPECT_NEAR(drawn.origin.y * 2 + drawn.size.height, view->GetClientSize().y, 2);
+}
+
+TEST_F(GuiMainFrameKeys, ARightClickOutsideTheViewOpensThePaneMenuAtThePointer) {
+    PopupWatch seen(m_frame->paneMenu());
+    // Room below the status bar for the whole menu, so that it opens at the pointer.
+    m_frame->Move(0, 0);
+    pump(200);
+    focusFrame();
+    // The status bar has no menu of its own.
+    const wxRect bar = m_frame->GetStatusBar()->GetScreenRect();
+    const wxPoint at(bar.x + 300, bar.y + bar.height / 2);
+    wxUIActionSimulator user;
+    user.MouseMove(at);
+    pump(80);
+    user.MouseClick(wxMOUSE_BTN_RIGHT);
+    ASSERT_TRUE(pumpUntil([&] { return seen.shown; }, 4)) << "the pane menu did not open";
+    EXPECT_NEAR(seen.x, at.x, 4);
+    EXPECT_NEAR(seen.y, at.y, 4);
 }

@@ -195,29 +195,11 @@ TEST_F(GuiViewInput, WheelNotchesScrollBy120AndTheMenuKeyOpensTheMenuAtTheCentre
 
     // The menu key: the view's own menu opens at the middle of the view. The
     // menu runs its own loop; a timer inside it notes where it is and closes it.
-    struct Seen {
-        GtkWidget* menu;
-        bool shown = false;
-        int x = -1, y = -1;
-    } seen{static_cast<GtkWidget*>(view()->getContextMenu()->m_menu)};
-    g_timeout_add(
-        400,
-        [](gpointer data) -> gboolean {
-            auto* s = static_cast<Seen*>(data);
-            if (gtk_widget_get_visible(s->menu)) {
-                s->shown = true;
-                GdkWindow* window = gtk_widget_get_window(gtk_widget_get_toplevel(s->menu));
-                gdk_window_get_origin(window, &s->x, &s->y);
-                gtk_menu_popdown(GTK_MENU(s->menu));
-            }
-            return G_SOURCE_REMOVE;
-        },
-        &seen);
+    PopupWatch seen(view()->getContextMenu());
     view()->SetFocus();
     pump(50);
     ASSERT_EQ(std::system("xdotool key Menu"), 0);
-    pump(700);
-    ASSERT_TRUE(seen.shown) << "the view's menu did not open";
+    ASSERT_TRUE(pumpUntil([&] { return seen.shown; }, 4)) << "the view's menu did not open";
     const wxSize size = view()->GetSize();
     const wxPoint centre = view()->ClientToScreen(wxPoint(size.x / 2, size.y / 2));
     EXPECT_NEAR(seen.x, centre.x, 4);
