@@ -7,6 +7,8 @@
 #include "particle/ParticleSystem2DEditor.h"
 #include "ui/CreationCommands.h"
 #include "ui/MainFrameIds.h"
+#include "ui/MenuAccelerators.h"
+#include "ui/MenuAccelerators.h"
 #include "view/wxCCGLViewImpl.h"
 
 #include <wx/artprov.h>
@@ -23,19 +25,7 @@ const char* const kExamples[] = {"Flower", "Fire",  "Fireworks", "Explosion", "G
                                  "Rain",   "Smoke", "Snow",      "Spiral",    "Sun"};
 } // namespace
 
-// The pane, design-resolution, work-path, help, update and about commands
-// join this table together with their dialogs.
-wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame) EVT_CONTEXT_MENU(MainFrame::OnContextMenu)
-    EVT_MENU(wxID_NEW, MainFrame::OnNew) EVT_MENU(wxID_OPEN, MainFrame::OnOpen) EVT_MENU(wxID_SAVE, MainFrame::OnSave)
-        EVT_MENU(wxID_SAVEAS, MainFrame::OnSaveAs) EVT_MENU(wxID_EXIT, MainFrame::OnExit)
-            EVT_MENU_RANGE(ID_CREATE_FIRST, ID_CREATE_LAST, MainFrame::OnCreate)
-                EVT_MENU_RANGE(ID_EXAMPLE_FIRST, ID_EXAMPLE_LAST, MainFrame::OnCreateFromExample)
-                    EVT_MENU(wxID_DELETE, MainFrame::OnDelete) EVT_MENU(ID_REPLAY, MainFrame::OnReplay)
-    // The toolbar's "新创建粒子" and the view's "创建(&C)" make what New makes.
-    EVT_MENU(ID_NEW_PARTICLE, MainFrame::OnNew) EVT_TIMER(ID_TICK_TIMER, MainFrame::OnFrameTimer)
-        EVT_SIZE(MainFrame::OnSize) wxEND_EVENT_TABLE()
-
-            MainFrame::MainFrame(wxWindow* parent)
+MainFrame::MainFrame(wxWindow* parent)
     : uiMainFrame(parent, wxID_ANY, wxString::FromUTF8("Flarewick(Cocos2dx)"), wxDefaultPosition, wxSize(1280, 1000)),
       m_mgr(nullptr, wxAUI_MGR_DEFAULT),
       m_host(this),
@@ -198,3 +188,30 @@ void MainFrame::OnFrameTimer(wxTimerEvent&) {
 void MainFrame::OnSize(wxSizeEvent&) {
     m_host.layoutView();
 }
+
+void MainFrame::OnCharHook(wxKeyEvent& event) {
+    if (!DispatchMenuAccelerator(this, event)) event.Skip();
+}
+
+// The pane, design-resolution, work-path, help, update and about commands
+// join this table together with their dialogs.
+// clang-format off
+wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
+    EVT_CONTEXT_MENU(MainFrame::OnContextMenu)
+    EVT_MENU(wxID_NEW, MainFrame::OnNew)
+    EVT_MENU(wxID_OPEN, MainFrame::OnOpen)
+    EVT_MENU(wxID_SAVE, MainFrame::OnSave)
+    EVT_MENU(wxID_SAVEAS, MainFrame::OnSaveAs)
+    EVT_MENU(wxID_EXIT, MainFrame::OnExit)
+    EVT_MENU_RANGE(ID_CREATE_FIRST, ID_CREATE_LAST, MainFrame::OnCreate)
+    EVT_MENU_RANGE(ID_EXAMPLE_FIRST, ID_EXAMPLE_LAST, MainFrame::OnCreateFromExample)
+    EVT_MENU(wxID_DELETE, MainFrame::OnDelete)
+    EVT_MENU(ID_REPLAY, MainFrame::OnReplay)
+    // The toolbar's "新创建粒子" and the view's "创建(&C)" make what New makes.
+    EVT_MENU(ID_NEW_PARTICLE, MainFrame::OnNew)
+    EVT_TIMER(ID_TICK_TIMER, MainFrame::OnFrameTimer)
+    EVT_SIZE(MainFrame::OnSize)
+    // Accelerators must work wherever the focus is, also in controls that
+    // keep keys for themselves.
+    EVT_CHAR_HOOK(MainFrame::OnCharHook)
+wxEND_EVENT_TABLE()

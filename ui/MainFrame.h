@@ -53,6 +53,7 @@ private:
     // ---- engine host ----
     void OnFrameTimer(wxTimerEvent& event);
     void OnSize(wxSizeEvent& event);
+    void OnCharHook(wxKeyEvent& event);
 
     wxAuiManager m_mgr;
     EngineHost m_host;
