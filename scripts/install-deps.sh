@@ -17,6 +17,7 @@ PACKAGES=(
   locales
   libegl-dev libegl-mesa0
   flatbuffers-compiler libflatbuffers-dev libfreetype-dev fonts-dejavu-core
+  fonts-wqy-microhei
 )
 
 missing=()

@@ -203,7 +203,9 @@ TEST_F(GuiDocumentCommands, OpenFiltersMatchTheirFiles) {
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(wxMatchWild(patterns[i], files[i])) << "filter " << i << " \"" << patterns[i] << "\"";
         for (int j = 0; j < 4; ++j)
-            if (j != i) EXPECT_FALSE(wxMatchWild(patterns[i], files[j])) << patterns[i] << " " << files[j];
+            if (j != i) {
+                EXPECT_FALSE(wxMatchWild(patterns[i], files[j])) << patterns[i] << " " << files[j];
+            }
     }
 }
 

@@ -42,8 +42,11 @@ void ExpectMenu(wxMenu* menu, const std::vector<Entry>& expected, const std::str
         EXPECT_EQ(item->GetKind(), wxITEM_NORMAL);
         EXPECT_EQ(item->GetItemLabelText(), wxMenuItem::GetLabelText(U(e.label)));
         EXPECT_EQ(item->GetItemLabel().BeforeFirst('\t'), U(e.label));
-        if (e.id != wxID_ANY) EXPECT_EQ(item->GetId(), e.id);
-        if (e.id == wxID_ANY) EXPECT_NE(item->GetSubMenu(), nullptr);
+        if (e.id != wxID_ANY) {
+            EXPECT_EQ(item->GetId(), e.id);
+        } else {
+            EXPECT_NE(item->GetSubMenu(), nullptr);
+        }
         std::unique_ptr<wxAcceleratorEntry> accel(item->GetAccel());
         if (*e.accelerator) {
             wxAcceleratorEntry want;
@@ -119,8 +122,9 @@ TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
     for (size_t m = 0; m < 4; ++m) {
         wxMenu* menu = bar->GetMenu(m);
         for (size_t i = 0; i < menu->GetMenuItemCount(); ++i)
-            if (!menu->FindItemByPosition(i)->IsSeparator())
+            if (!menu->FindItemByPosition(i)->IsSeparator()) {
                 EXPECT_TRUE(HasBitmap(menu, static_cast<int>(i))) << "menu " << m << " entry " << i;
+            }
     }
     ASSERT_EQ(m_frame->GetIcons().GetIconCount(), 1u);
     EXPECT_TRUE(m_frame->GetIcons().GetIconByIndex(0).IsOk());

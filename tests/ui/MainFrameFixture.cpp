@@ -107,7 +107,9 @@ void GuiMainFrameFixture::TearDown() {
         wxTheApp->ProcessIdle();
     }
     m_dialogs.Unregister();
-    if (!m_oldDir.empty()) EXPECT_EQ(chdir(m_oldDir.c_str()), 0);
+    if (!m_oldDir.empty()) {
+        EXPECT_EQ(chdir(m_oldDir.c_str()), 0);
+    }
 }
 
 void GuiMainFrameFixture::pump(int ms) {
