@@ -76,6 +76,7 @@ void DocumentCommands::openParticleFile(const wxString& path) {
         return;
     }
     RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene);
+    if (m_particleFileDone) m_particleFileDone(path);
 }
 
 void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
@@ -125,6 +126,9 @@ void DocumentCommands::saveAs() {
 void DocumentCommands::write(EditorObject* object) {
     // The writer goes through a temporary file, so a failure leaves the file
     // that was there before as it was.
-    if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, object->filePath))
+    if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, object->filePath)) {
         Notice(wxString::FromUTF8("保存失败！"), "警告");
+        return;
+    }
+    if (m_particleFileDone && dynamic_cast<ParticleSystem2DEditor*>(object)) m_particleFileDone(object->filePath);
 }

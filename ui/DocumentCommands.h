@@ -5,6 +5,8 @@
 
 #include <wx/string.h>
 
+#include <functional>
+
 class EngineHost;
 class EditorObject;
 class wxWindow;
@@ -17,6 +19,10 @@ public:
 
     // Replaces the file chooser (tests answer with paths of their own).
     void setAskPath(AskPath ask) { m_askPath = std::move(ask); }
+
+    // Called with the path of each particle file opened or saved.
+    using FileDone = std::function<void(const wxString& path)>;
+    void setParticleFileDone(FileDone done) { m_particleFileDone = std::move(done); }
 
     // Asks for a file and opens it; nothing happens when the user cancels.
     void open();
@@ -46,4 +52,5 @@ private:
     wxWindow* m_parent;
     EngineHost& m_host;
     AskPath m_askPath;
+    FileDone m_particleFileDone;
 };

@@ -8,7 +8,7 @@
 #include "ui/CreationCommands.h"
 #include "ui/MainFrameIds.h"
 #include "ui/MenuAccelerators.h"
-#include "ui/MenuAccelerators.h"
+#include "ui/ParticleCheckNotice.h"
 #include "view/wxCCGLViewImpl.h"
 
 #include <wx/artprov.h>
@@ -86,6 +86,10 @@ void MainFrame::addPanes() {
 
     addPropertyPane();
     m_pgManager->AddPage(wxS("Properties"));
+
+    // Where the game will show an opened or saved particle file differently.
+    m_checkNotice = new ParticleCheckNotice(this, m_mgr);
+    m_documents.setParticleFileDone([this](const wxString& path) { m_checkNotice->checkFile(path); });
 }
 
 void MainFrame::addPropertyPane() {
@@ -183,6 +187,10 @@ void MainFrame::OnPropertyChanged(wxPropertyGridEvent& event) {
 
 void MainFrame::OnFrameTimer(wxTimerEvent&) {
     m_host.tick();
+    if (m_checkNotice) {
+        const auto& selection = SelectionManager::getInstance()->selection;
+        m_checkNotice->showSummaryFor(this, selection.empty() ? wxString() : selection.front()->filePath);
+    }
 }
 
 void MainFrame::OnSize(wxSizeEvent&) {

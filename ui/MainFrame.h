@@ -8,6 +8,7 @@
 #include <wx/aui/framemanager.h>
 
 class ObjectTree;
+class ParticleCheckNotice;
 class wxGLViewImpl;
 class wxPropertyGridEvent;
 class wxPropertyGridManager;
@@ -31,6 +32,7 @@ public:
     wxPropertyGridManager* propertyGridManager() const { return m_pgManager; }
     ObjectTree* objectTree() const { return m_objectTree; }
     wxMenu* paneMenu() const { return m_paneMenu; }
+    ParticleCheckNotice* particleCheckNotice() const { return m_checkNotice; }
 
 private:
     void fillCreationMenus();
@@ -61,6 +63,7 @@ private:
     wxPropertyGridManager* m_pgManager = nullptr;
     ObjectTree* m_objectTree = nullptr;
     wxMenu* m_paneMenu = nullptr; // owned: attached to no menu bar
+    ParticleCheckNotice* m_checkNotice = nullptr;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,0 +1,88 @@
+// The particle-file notice: runs the game-behaviour checks and shows their findings in Chinese.
+#include "ui/ParticleCheckNotice.h"
+
+#include "tools/particle-check/ParticleCheckTexts.h"
+#include "tools/particle-check/ParticleChecker.h"
+
+#include <wx/aui/framemanager.h>
+#include <wx/button.h>
+#include <wx/frame.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include <algorithm>
+
+namespace {
+const int kCloseId = wxID_CLOSE;
+// Our own colours on both sides, so the notice reads the same on a light and a dark theme.
+const wxColour kBackground(255, 244, 206);
+const wxColour kForeground(60, 40, 0);
+} // namespace
+
+const wxString ParticleCheckNotice::kPaneName = wxS("particle_check");
+
+ParticleCheckNotice::ParticleCheckNotice(wxWindow* parent, wxAuiManager& mgr) : wxPanel(parent, wxID_ANY), m_mgr(mgr) {
+    SetBackgroundColour(kBackground);
+    m_text = new wxStaticText(this, wxID_ANY, wxEmptyString);
+    m_text->SetForegroundColour(kForeground);
+    m_close = new wxButton(this, kCloseId, wxString::FromUTF8("关闭"));
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(m_text, 1, wxALL | wxALIGN_CENTER_VERTICAL, 6);
+    row->Add(m_close, 0, wxALL | wxALIGN_TOP, 4);
+    SetSizer(row);
+    m_mgr.AddPane(
+        this,
+        wxAuiPaneInfo().Name(kPaneName).Top().Row(1).CaptionVisible(false).PaneBorder(false).Resizable(false).Hide());
+}
+
+void ParticleCheckNotice::checkFile(const wxString& path) {
+    const std::vector<ParticleFinding> findings = ParticleChecker().checkFile(std::string(path.utf8_str()));
+    if (findings.empty()) {
+        m_summaries.erase(path);
+        m_message.clear();
+        showPane(false);
+        return;
+    }
+    const wxString summary = wxString::FromUTF8(ParticleCheckTexts::summaryZh(findings).c_str());
+    m_summaries[path] = summary;
+    m_message = summary + wxS("  ") + path;
+    for (const ParticleFinding& f : findings) m_message << wxS("\n• ") << wxString::FromUTF8(f.messageZh.c_str());
+    m_text->SetLabel(m_message);
+    // The notice spans the column of the engine view; lines wrap inside it,
+    // beside the close button.
+    const wxAuiPaneInfo& centre = m_mgr.GetPane(wxS("notebook_content"));
+    const int column = centre.IsOk() && centre.window ? centre.window->GetSize().x : GetParent()->GetClientSize().x;
+    m_text->Wrap(std::max(200, column - m_close->GetBestSize().x - 24));
+    showPane(true);
+}
+
+void ParticleCheckNotice::showSummaryFor(wxFrame* frame, const wxString& selectedPath) {
+    const auto found = selectedPath.empty() ? m_summaries.end() : m_summaries.find(selectedPath);
+    const wxString wanted = found == m_summaries.end() ? wxString() : found->second;
+    if (wanted == m_statusText) return;
+    m_statusText = wanted;
+    frame->SetStatusText(wanted);
+}
+
+bool ParticleCheckNotice::isShownAsPane() const {
+    return m_mgr.GetPane(const_cast<ParticleCheckNotice*>(this)).IsShown();
+}
+
+void ParticleCheckNotice::OnClose(wxCommandEvent&) {
+    showPane(false);
+}
+
+void ParticleCheckNotice::showPane(bool show) {
+    wxAuiPaneInfo& pane = m_mgr.GetPane(this);
+    if (show) {
+        Layout();
+        pane.BestSize(GetBestSize()).MinSize(-1, GetBestSize().y);
+    }
+    pane.Show(show);
+    m_mgr.Update();
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(ParticleCheckNotice, wxPanel)
+    EVT_BUTTON(kCloseId, ParticleCheckNotice::OnClose)
+wxEND_EVENT_TABLE()
