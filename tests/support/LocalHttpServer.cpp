@@ -46,6 +46,12 @@ LocalHttpServer::Answer LocalHttpServer::reply(int status, const std::string& bo
     return a;
 }
 
+LocalHttpServer::Answer LocalHttpServer::page(const std::string& html) {
+    Answer a = reply(200, html);
+    a.contentType = "text/html; charset=utf-8";
+    return a;
+}
+
 LocalHttpServer::Answer LocalHttpServer::stream(size_t bytes) {
     Answer a;
     a.kind = Answer::Kind::Stream;
@@ -135,8 +141,9 @@ void LocalHttpServer::serve(int fd) {
 
     if (answer.kind == Answer::Kind::Reply) {
         std::string out = "HTTP/1.1 " + std::to_string(answer.status) + " " + Reason(answer.status) +
-                          "\r\nContent-Type: application/json; charset=utf-8\r\nContent-Length: " +
-                          std::to_string(answer.body.size()) + "\r\nConnection: close\r\n\r\n" + answer.body;
+                          "\r\nContent-Type: " + answer.contentType +
+                          "\r\nContent-Length: " + std::to_string(answer.body.size()) +
+                          "\r\nConnection: close\r\n\r\n" + answer.body;
         SendAll(fd, out.data(), out.size());
     } else if (answer.kind == Answer::Kind::Stream) {
         std::string out = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n\r\n";

@@ -16,9 +16,11 @@ public:
         Kind kind = Kind::Reply;
         int status = 200;
         std::string body;
+        std::string contentType = "application/json; charset=utf-8";
         size_t streamBytes = 0; // Stream: this many bytes, no declared length
     };
     static Answer reply(int status, const std::string& body);
+    static Answer page(const std::string& html);
     static Answer stream(size_t bytes);
     // Accepts the connection, reads the request and never answers.
     static Answer silent();
