@@ -9,6 +9,7 @@
 #include <wx/window.h>
 
 #include <glib.h>
+#include <gtk/gtk.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -71,4 +72,54 @@ int MessageBoxCatcher::Enter(wxDialog* dialog) {
     }
     otherTitles.push_back(dialog->GetTitle().utf8_string());
     return otherAnswer;
+}
+
+MessageBoxClicker::MessageBoxClicker() {
+    wxModalDialogHook::Register();
+    Start(100, wxTIMER_CONTINUOUS);
+}
+
+MessageBoxClicker::~MessageBoxClicker() {
+    Stop();
+    wxModalDialogHook::Unregister();
+}
+
+int MessageBoxClicker::Enter(wxDialog* dialog) {
+    if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
+        shown.push_back({box->GetCaption().utf8_string(), box->GetMessage().utf8_string(),
+                         (box->GetMessageDialogStyle() & wxYES_NO) != 0});
+        m_current = box;
+        m_answer = wxID_NONE;
+    }
+    return wxID_NONE;
+}
+
+void MessageBoxClicker::Exit(wxDialog* dialog) {
+    if (dialog != m_current) return;
+    m_current = nullptr;
+    ++closed;
+}
+
+void MessageBoxClicker::Notify() {
+    if (!m_current) return;
+    auto* widget = static_cast<GtkWidget*>(m_current->GetHandle());
+    if (!widget || !GTK_IS_DIALOG(widget) || !gtk_widget_get_mapped(widget)) return;
+    if (m_answer == wxID_NONE) {
+        if (m_answers.empty()) return;
+        m_answer = m_answers.front();
+        m_answers.pop_front();
+        m_ticks = 0;
+    }
+    // A click that did not land is tried again a second later.
+    if (m_ticks++ % 10 != 0) return;
+    int response = m_answer == wxID_YES ? GTK_RESPONSE_YES : m_answer == wxID_NO ? GTK_RESPONSE_NO : GTK_RESPONSE_OK;
+    GtkWidget* button = gtk_dialog_get_widget_for_response(GTK_DIALOG(widget), response);
+    if (!button || !gtk_widget_get_mapped(button)) return;
+    GtkAllocation area;
+    gtk_widget_get_allocation(button, &area);
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(gtk_widget_get_window(button), &originX, &originY);
+    wxUIActionSimulator sim;
+    sim.MouseMove(originX + area.x + area.width / 2, originY + area.y + area.height / 2);
+    sim.MouseClick();
 }

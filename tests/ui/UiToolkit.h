@@ -6,11 +6,13 @@
 #include <wx/string.h>
 #include <wx/timer.h>
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
 class wxWindow;
+class wxMessageDialog;
 
 // Initialises wxWidgets (GTK on X11) for this process; false without a display.
 bool StartToolkit();
@@ -53,4 +55,29 @@ public:
     int answer = wxID_OK;
     int otherAnswer = wxID_NONE;
     std::vector<std::string> captions, messages, otherTitles;
+};
+
+// Lets message boxes show for real and answers each with a real click on
+// the button the test queued for it (wxID_YES, wxID_NO or wxID_OK).
+class MessageBoxClicker : public wxModalDialogHook, public wxTimer {
+public:
+    struct Box {
+        std::string caption, message;
+        bool yesNo = false;
+    };
+    MessageBoxClicker();
+    ~MessageBoxClicker() override;
+    void answerNext(int id) { m_answers.push_back(id); }
+    int Enter(wxDialog* dialog) override;
+    void Exit(wxDialog* dialog) override;
+    void Notify() override;
+
+    std::vector<Box> shown;
+    int closed = 0;
+
+private:
+    wxMessageDialog* m_current = nullptr;
+    std::deque<int> m_answers;
+    int m_answer = wxID_NONE; // for the box on screen
+    int m_ticks = 0;
 };
