@@ -21,13 +21,16 @@ constexpr int kDeleteId = 1002;
 std::string SearchPathForm(const std::string& path) {
     return (!path.empty() && path.back() == '/') ? path : path + "/";
 }
+
+wxString ChooseDirectory(wxWindow* parent) {
+    wxDirDialog chooser(parent, wxDirSelectorPromptStr, wxEmptyString, wxDD_DEFAULT_STYLE);
+    chooser.SetTitle(wxString::FromUTF8("添加工作目录"));
+    return chooser.ShowModal() == wxID_OK ? chooser.GetPath() : wxString();
+}
 } // namespace
 
-wxBEGIN_EVENT_TABLE(AddWorkPathDlg, wxDialog) EVT_BUTTON(kAddId, AddWorkPathDlg::OnAdd)
-    EVT_BUTTON(kDeleteId, AddWorkPathDlg::OnDelete) wxEND_EVENT_TABLE()
-
-        AddWorkPathDlg::AddWorkPathDlg(wxWindow* parent, wxWindowID, const wxString& title, const wxPoint& pos,
-                                       const wxSize& size, long)
+AddWorkPathDlg::AddWorkPathDlg(wxWindow* parent, wxWindowID, const wxString& title, const wxPoint& pos,
+                               const wxSize& size, long)
     : wxDialog(parent, kDialogId, title, pos, size, wxDEFAULT_DIALOG_STYLE) {
     SetSizeHints(wxDefaultSize, wxDefaultSize);
 
@@ -100,11 +103,17 @@ bool AddWorkPathDlg::DeleteSelectedWorkPath() {
 }
 
 void AddWorkPathDlg::OnAdd(wxCommandEvent&) {
-    wxDirDialog chooser(this, wxDirSelectorPromptStr, wxEmptyString, wxDD_DEFAULT_STYLE);
-    chooser.SetTitle(wxString::FromUTF8("添加工作目录"));
-    if (chooser.ShowModal() == wxID_OK) AddWorkPath(chooser.GetPath());
+    wxString path = m_askDirectory ? m_askDirectory(this) : ChooseDirectory(this);
+    if (!path.empty()) AddWorkPath(path);
 }
 
 void AddWorkPathDlg::OnDelete(wxCommandEvent&) {
     DeleteSelectedWorkPath();
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(AddWorkPathDlg, wxDialog)
+    EVT_BUTTON(kAddId, AddWorkPathDlg::OnAdd)
+    EVT_BUTTON(kDeleteId, AddWorkPathDlg::OnDelete)
+wxEND_EVENT_TABLE()
+    // clang-format on

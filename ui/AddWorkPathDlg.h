@@ -5,6 +5,8 @@
 #include <wx/dialog.h>
 #include <wx/listbox.h>
 
+#include <functional>
+
 class AddWorkPathDlg : public wxDialog {
 public:
     // The id and style arguments are ignored: the dialog is always id 1000
@@ -20,6 +22,11 @@ public:
     // Removes the selected entry from the list, the engine and the file.
     bool DeleteSelectedWorkPath();
 
+    // How "添加" asks for a directory: the toolkit's directory chooser unless
+    // replaced. An empty answer is a cancel.
+    using AskDirectory = std::function<wxString(wxWindow* parent)>;
+    void setAskDirectory(AskDirectory ask) { m_askDirectory = std::move(ask); }
+
     wxListBox* m_listWorkPaths = nullptr;
     wxButton* m_buttonAdd = nullptr;
     wxButton* m_buttonDelete = nullptr;
@@ -31,6 +38,8 @@ protected:
 private:
     void RestoreStoredPaths();
     void StoreList();
+
+    AskDirectory m_askDirectory;
 
     wxDECLARE_EVENT_TABLE();
 };

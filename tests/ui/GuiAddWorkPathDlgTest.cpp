@@ -181,4 +181,24 @@ TEST_F(GuiAddWorkPathDlg, AddButtonOpensTheChooserTitledForWorkPaths) {
     EXPECT_FALSE(work.exists("editor-config.json"));
 }
 
+TEST_F(GuiAddWorkPathDlg, AddButtonTakesTheChosenDirectory) {
+    std::string dir = makeDir("chosen");
+    AddWorkPathDlg dlg(frame, wxID_ANY, "");
+    std::vector<wxString> answers{wxString::FromUTF8(dir), wxString::FromUTF8(dir), wxString()};
+    size_t asked = 0;
+    dlg.setAskDirectory([&](wxWindow* parent) {
+        EXPECT_EQ(parent, &dlg);
+        return asked < answers.size() ? answers[asked++] : wxString();
+    });
+    dlg.Show();
+    PumpEvents(300);
+    for (int i = 0; i < 3; ++i) {
+        ClickCentre(dlg.m_buttonAdd);
+        PumpEvents(100);
+    }
+    EXPECT_EQ(asked, 3u);
+    EXPECT_EQ(listed(dlg), std::vector<std::string>{dir}) << "the second is a duplicate, the third a cancel";
+    EXPECT_EQ(storedFile()["WorkPathes"].size(), 1u);
+}
+
 } // namespace
