@@ -1,6 +1,7 @@
 // The editor's main window: wires the layout, the engine host, the panes and the commands together.
 #pragma once
 
+#include "ui/AddWorkPathDlg.h"
 #include "ui/DocumentCommands.h"
 #include "ui/EngineHost.h"
 #include "ui/uiMainFrame.h"
@@ -31,6 +32,7 @@ public:
     wxPropertyGridManager* propertyGridManager() const { return m_pgManager; }
     ObjectTree* objectTree() const { return m_objectTree; }
     wxMenu* paneMenu() const { return m_paneMenu; }
+    AddWorkPathDlg& workPathDialog() { return m_addWorkPathDlg; }
 
 private:
     void fillCreationMenus();
@@ -49,12 +51,21 @@ private:
     void OnDelete(wxCommandEvent& event);
     void OnReplay(wxCommandEvent& event);
     void OnPropertyChanged(wxPropertyGridEvent& event);
+    void OnShowPane(wxCommandEvent& event);
+    void OnSetResolution(wxCommandEvent& event);
+    void OnAddWorkPath(wxCommandEvent& event);
+    void OnHelp(wxCommandEvent& event);
+    void OnCheckUpdate(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
 
     // ---- engine host ----
     void OnFrameTimer(wxTimerEvent& event);
     void OnSize(wxSizeEvent& event);
 
     wxAuiManager m_mgr;
+    // Built before the engine starts, so that the stored work paths come
+    // before "./res/" in the engine's search paths.
+    AddWorkPathDlg m_addWorkPathDlg;
     EngineHost m_host;
     DocumentCommands m_documents;
     wxPropertyGridManager* m_pgManager = nullptr;
