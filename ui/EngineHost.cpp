@@ -109,6 +109,9 @@ void EngineHost::startPump() {
 
 void EngineHost::tick() {
     if (m_closing) return;
+    // Closing, floating or docking a pane resizes the view without a size
+    // event of the window; the design area follows before the next frame.
+    if (m_glView && m_glView->GetClientSize() != m_laidOutSize) layoutView();
     runFrame();
 }
 
@@ -154,6 +157,7 @@ void EngineHost::layoutView() {
     if (!scene) return;
 
     wxSize client = m_glView->GetClientSize();
+    m_laidOutSize = client;
     ViewMath::DesignAreaFit fit = ViewMath::FitDesignArea(client.x, client.y, m_designWidth, m_designHeight);
     m_glView->setFrameSize(static_cast<float>(client.x), static_cast<float>(client.y));
     m_glView->setDesignResolutionSize(static_cast<float>(m_designWidth), static_cast<float>(m_designHeight),

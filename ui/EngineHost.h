@@ -1,6 +1,7 @@
 // Hosting of the engine in the main window: view and director start-up, the frame pump, view layout, shut-down.
 #pragma once
 
+#include <wx/gdicmn.h>
 #include <wx/timer.h>
 
 #include "ui/FrameTimingLog.h"
@@ -59,7 +60,8 @@ private:
     bool m_closing = false;
     int m_designWidth = 640;
     int m_designHeight = 960;
-    int m_pausedInterval = 0; // interval to restart with; 0 while not paused
+    int m_pausedInterval = 0;
+    wxSize m_laidOutSize; // the view's size at the last layout // interval to restart with; 0 while not paused
 
     wxGLViewImpl* m_glView = nullptr; // one extra reference until the close sequence
     int m_frameDepth = 0;             // frames, with their event polling, now running

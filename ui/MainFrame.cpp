@@ -9,6 +9,7 @@
 #include "ui/AboutDlg.h"
 #include "ui/CreationCommands.h"
 #include "ui/MainFrameIds.h"
+#include "ui/MenuAccelerators.h"
 #include "ui/PaneCommands.h"
 #include "ui/ResolutionCommand.h"
 #include "view/wxCCGLViewImpl.h"
@@ -29,32 +30,7 @@ const char* const kExamples[] = {"Flower", "Fire",  "Fireworks", "Explosion", "G
                                  "Rain",   "Smoke", "Snow",      "Spiral",    "Sun"};
 } // namespace
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
-    EVT_CONTEXT_MENU(MainFrame::OnContextMenu)
-    EVT_MENU(wxID_NEW, MainFrame::OnNew)
-    EVT_MENU(wxID_OPEN, MainFrame::OnOpen)
-    EVT_MENU(wxID_SAVE, MainFrame::OnSave)
-    EVT_MENU(wxID_SAVEAS, MainFrame::OnSaveAs)
-    EVT_MENU(wxID_EXIT, MainFrame::OnExit)
-    EVT_MENU_RANGE(ID_CREATE_FIRST, ID_CREATE_LAST, MainFrame::OnCreate)
-    EVT_MENU_RANGE(ID_EXAMPLE_FIRST, ID_EXAMPLE_LAST, MainFrame::OnCreateFromExample)
-    EVT_MENU(wxID_DELETE, MainFrame::OnDelete)
-    EVT_MENU(ID_REPLAY, MainFrame::OnReplay)
-    EVT_MENU(ID_SET_RESOLUTION, MainFrame::OnSetResolution)
-    EVT_MENU(ID_ADD_WORK_PATH, MainFrame::OnAddWorkPath)
-    EVT_MENU_RANGE(ID_SHOW_OBJECT_PANE, ID_SHOW_TOOLBAR, MainFrame::OnShowPane)
-    EVT_MENU(wxID_HELP, MainFrame::OnHelp)
-    EVT_MENU(ID_CHECK_UPDATE, MainFrame::OnCheckUpdate)
-    EVT_MENU(wxID_ABOUT, MainFrame::OnAbout)
-    // The toolbar's "新创建粒子" and the view's "创建(&C)" make what New makes.
-    EVT_MENU(ID_NEW_PARTICLE, MainFrame::OnNew)
-    EVT_TIMER(ID_TICK_TIMER, MainFrame::OnFrameTimer)
-    EVT_SIZE(MainFrame::OnSize)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    MainFrame::MainFrame(wxWindow* parent)
+MainFrame::MainFrame(wxWindow* parent)
     : uiMainFrame(parent, wxID_ANY, wxString::FromUTF8("Flarewick(Cocos2dx)"), wxDefaultPosition, wxSize(1280, 1000)),
       m_mgr(nullptr, wxAUI_MGR_DEFAULT),
       m_addWorkPathDlg(this, wxID_ANY, wxString::FromUTF8("添加工作目录"), wxDefaultPosition, wxSize(358, 256)),
@@ -253,3 +229,34 @@ void MainFrame::OnFrameTimer(wxTimerEvent&) {
 void MainFrame::OnSize(wxSizeEvent&) {
     m_host.layoutView();
 }
+
+void MainFrame::OnCharHook(wxKeyEvent& event) {
+    if (!DispatchMenuAccelerator(this, event)) event.Skip();
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
+    EVT_CONTEXT_MENU(MainFrame::OnContextMenu)
+    EVT_MENU(wxID_NEW, MainFrame::OnNew)
+    EVT_MENU(wxID_OPEN, MainFrame::OnOpen)
+    EVT_MENU(wxID_SAVE, MainFrame::OnSave)
+    EVT_MENU(wxID_SAVEAS, MainFrame::OnSaveAs)
+    EVT_MENU(wxID_EXIT, MainFrame::OnExit)
+    EVT_MENU_RANGE(ID_CREATE_FIRST, ID_CREATE_LAST, MainFrame::OnCreate)
+    EVT_MENU_RANGE(ID_EXAMPLE_FIRST, ID_EXAMPLE_LAST, MainFrame::OnCreateFromExample)
+    EVT_MENU(wxID_DELETE, MainFrame::OnDelete)
+    EVT_MENU(ID_REPLAY, MainFrame::OnReplay)
+    EVT_MENU(ID_SET_RESOLUTION, MainFrame::OnSetResolution)
+    EVT_MENU(ID_ADD_WORK_PATH, MainFrame::OnAddWorkPath)
+    EVT_MENU_RANGE(ID_SHOW_OBJECT_PANE, ID_SHOW_TOOLBAR, MainFrame::OnShowPane)
+    EVT_MENU(wxID_HELP, MainFrame::OnHelp)
+    EVT_MENU(ID_CHECK_UPDATE, MainFrame::OnCheckUpdate)
+    EVT_MENU(wxID_ABOUT, MainFrame::OnAbout)
+    // The toolbar's "新创建粒子" and the view's "创建(&C)" make what New makes.
+    EVT_MENU(ID_NEW_PARTICLE, MainFrame::OnNew)
+    EVT_TIMER(ID_TICK_TIMER, MainFrame::OnFrameTimer)
+    EVT_SIZE(MainFrame::OnSize)
+    // Accelerators must work wherever the focus is, also in controls that
+    // keep keys for themselves.
+    EVT_CHAR_HOOK(MainFrame::OnCharHook)
+wxEND_EVENT_TABLE()

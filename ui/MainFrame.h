@@ -61,6 +61,7 @@ private:
     // ---- engine host ----
     void OnFrameTimer(wxTimerEvent& event);
     void OnSize(wxSizeEvent& event);
+    void OnCharHook(wxKeyEvent& event);
 
     wxAuiManager m_mgr;
     // Built before the engine starts, so that the stored work paths come

@@ -44,11 +44,7 @@ constexpr int kFirstExampleId = 10100;
 
 } // namespace
 
-wxBEGIN_EVENT_TABLE(wxGLViewImpl, wxWindow) EVT_MOTION(wxGLViewImpl::OnMouseMove)
-    EVT_LEFT_DOWN(wxGLViewImpl::OnLeftDown) EVT_LEFT_UP(wxGLViewImpl::OnLeftUp)
-        EVT_MOUSEWHEEL(wxGLViewImpl::OnMouseWheel) EVT_CONTEXT_MENU(wxGLViewImpl::OnContextMenu) wxEND_EVENT_TABLE()
-
-            Vec2 wxGLViewImpl::toDesignPoint(float x, float y) const {
+Vec2 wxGLViewImpl::toDesignPoint(float x, float y) const {
     ViewMath::DesignPoint p = ViewMath::ClientToDesign(x, y, _viewPortRect.origin.x, _viewPortRect.origin.y,
                                                        _viewPortRect.size.height, _scaleX, _scaleY);
     return Vec2(p.x, p.y);
@@ -179,3 +175,12 @@ void wxGLViewImpl::buildContextMenu() {
     replay->SetBitmap(MenuPicture("rc/ID_REPLAY.png"));
     m_contextMenu->Append(replay);
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(wxGLViewImpl, wxWindow)
+    EVT_MOTION(wxGLViewImpl::OnMouseMove)
+    EVT_LEFT_DOWN(wxGLViewImpl::OnLeftDown)
+    EVT_LEFT_UP(wxGLViewImpl::OnLeftUp)
+    EVT_MOUSEWHEEL(wxGLViewImpl::OnMouseWheel)
+    EVT_CONTEXT_MENU(wxGLViewImpl::OnContextMenu)
+wxEND_EVENT_TABLE()

@@ -115,6 +115,19 @@ TEST_F(GuiDocumentCommands, NewLandsAtTheCentreOrUnderTheSelectedParticleObject)
     EXPECT_EQ(selection().front() != nullptr && AsParticles(selection().front())->getParent() == RunningScene(), true);
 }
 
+TEST_F(GuiDocumentCommands, TheCreateEntriesMakeAParticleSystemOrAReferenceSprite) {
+    command(10201);
+    ASSERT_EQ(treeRows(), std::vector<wxString>{wxS("Sprite")});
+    auto* sprite = dynamic_cast<Sprite*>(dynamic_cast<Node*>(selection().front()));
+    ASSERT_NE(sprite, nullptr);
+    EXPECT_EQ(sprite->getParent(), RunningScene());
+    command(10202); // kept free: nothing
+    EXPECT_EQ(treeRows().size(), 1u);
+    command(10200);
+    EXPECT_EQ(treeRows().back(), wxS("Particle2D"));
+    EXPECT_EQ(dynamic_cast<Node*>(selection().front())->getParent(), sprite);
+}
+
 TEST_F(GuiDocumentCommands, TheViewMenuExamplesCreateTheElevenEffects) {
     wxMenu* examples = m_frame->engineView()->getContextMenu()->FindItemByPosition(1)->GetSubMenu();
     ASSERT_NE(examples, nullptr);

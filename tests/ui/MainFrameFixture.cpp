@@ -13,6 +13,7 @@
 #include <wx/dialog.h>
 #include <wx/image.h>
 #include <wx/init.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
 
 #include <glib.h>
@@ -53,6 +54,30 @@ int DialogRecorder::Enter(wxDialog* dialog) {
     }
     ++otherDialogs;
     return wxID_CANCEL;
+}
+
+PopupWatch::PopupWatch(wxMenu* menu) : m_menu(menu->m_menu) {
+    m_source = g_timeout_add(100, Poll, this);
+}
+
+PopupWatch::~PopupWatch() {
+    if (m_source) g_source_remove(m_source);
+}
+
+int PopupWatch::Poll(void* self) {
+    auto* watch = static_cast<PopupWatch*>(self);
+    auto* menu = static_cast<GtkWidget*>(watch->m_menu);
+    if (gtk_widget_get_visible(menu)) {
+        watch->shown = true;
+        gdk_window_get_origin(gtk_widget_get_window(gtk_widget_get_toplevel(menu)), &watch->x, &watch->y);
+        gtk_menu_popdown(GTK_MENU(menu));
+        watch->m_source = 0;
+        return G_SOURCE_REMOVE;
+    }
+    // Gives up after three seconds; the test then reports the menu missing.
+    if (++watch->m_polls < 30) return G_SOURCE_CONTINUE;
+    watch->m_source = 0;
+    return G_SOURCE_REMOVE;
 }
 
 void GuiMainFrameFixture::SetUp() {

@@ -32,6 +32,23 @@ public:
     int otherDialogs = 0;
 };
 
+// Watches a popup menu from inside the loop it runs while open: notes where
+// it opened and closes it again, as a user's Escape would.
+struct PopupWatch {
+    explicit PopupWatch(wxMenu* menu);
+    ~PopupWatch();
+    PopupWatch(const PopupWatch&) = delete;
+    PopupWatch& operator=(const PopupWatch&) = delete;
+    bool shown = false;
+    int x = -1, y = -1;
+
+private:
+    void* m_menu;
+    int m_polls = 0;
+    unsigned m_source = 0; // the timer while it runs
+    static int Poll(void* self);
+};
+
 class GuiMainFrameFixture : public testing::Test {
 protected:
     void SetUp() override;

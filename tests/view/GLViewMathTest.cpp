@@ -22,10 +22,10 @@ TEST(GLViewMath, ViewportScalesEveryTermByRetinaAndZoomButTheOriginOnlyByThem) {
 
 TEST(GLViewMath, ScissorTruncatesTheViewportFormula) {
     ScissorBox b = PointsToScissor(10.9f, 3, 33.3f, 7.7f, 0.5f, 1, 0.6f, 0.5f, 1, 1);
-    EXPECT_EQ(b.x, 6);       // 5.45 + 0.6
-    EXPECT_EQ(b.y, 3);       // 3 + 0.5
-    EXPECT_EQ(b.width, 16);  // 16.65
-    EXPECT_EQ(b.height, 7);  // 7.7
+    EXPECT_EQ(b.x, 6);      // 5.45 + 0.6
+    EXPECT_EQ(b.y, 3);      // 3 + 0.5
+    EXPECT_EQ(b.width, 16); // 16.65
+    EXPECT_EQ(b.height, 7); // 7.7
     ScissorBox zoomed = PointsToScissor(10, 10, 10, 10, 1, 1, 0, 0, 2, 0.75f);
     EXPECT_EQ(zoomed.x, 15);
     EXPECT_EQ(zoomed.width, 15);
@@ -69,17 +69,42 @@ TEST(GLViewMath, DesignAreaIsDrawnAtMostOneToOneAndCentred) {
 
     // Smaller: the tighter ratio wins, sizes truncate, centre stays centred.
     f = FitDesignArea(500, 700, 640, 960);
-    EXPECT_FLOAT_EQ(f.scale, 700.0f / 960.0f);  // height is the tighter ratio
-    EXPECT_EQ(f.width, 466);                    // 640 x 0.7291.. = 466.67
+    EXPECT_FLOAT_EQ(f.scale, 700.0f / 960.0f); // height is the tighter ratio
+    EXPECT_EQ(f.width, 466);                   // 640 x 0.7291.. = 466.67
     EXPECT_EQ(f.height, 700);
     EXPECT_FLOAT_EQ(f.x, 250 - 233);
     EXPECT_FLOAT_EQ(f.y, 0);
     f = FitDesignArea(1000, 301, 800, 600);
     EXPECT_EQ(f.height, 301);
-    EXPECT_EQ(f.width, 401);  // 800 x 301/600 = 401.33
+    EXPECT_EQ(f.width, 401); // 800 x 301/600 = 401.33
     EXPECT_FLOAT_EQ(f.x, 500 - 200.5f);
 
     // A design size of zero must not divide by zero.
     f = FitDesignArea(100, 100, 0, 960);
     EXPECT_EQ(f.width, 0);
+}
+
+TEST(GLViewMath, ClientPixelsBecomeDesignPointsWithYUp) {
+    // The design area of 640 x 960 centred at 1:1 in a view of 1000 x 1000:
+    // viewport origin (180, 20), height 960.
+    DesignPoint p = ClientToDesign(180, 980, 180, 20, 960, 1, 1);
+    EXPECT_FLOAT_EQ(p.x, 0); // the lower left corner
+    EXPECT_FLOAT_EQ(p.y, 0);
+    p = ClientToDesign(820, 20, 180, 20, 960, 1, 1);
+    EXPECT_FLOAT_EQ(p.x, 640); // the upper right corner
+    EXPECT_FLOAT_EQ(p.y, 960);
+    // Outside the drawn area the points run past the design size.
+    p = ClientToDesign(10, 995, 180, 20, 960, 1, 1);
+    EXPECT_FLOAT_EQ(p.x, -170);
+    EXPECT_FLOAT_EQ(p.y, -15);
+
+    // Scaled down by a half: one pixel is two design points.
+    p = ClientToDesign(100 + 30, 10 + 480 - 40, 100, 10, 480, 0.5f, 0.5f);
+    EXPECT_FLOAT_EQ(p.x, 60);
+    EXPECT_FLOAT_EQ(p.y, 80);
+
+    // No scale yet (no layout): no division by zero.
+    p = ClientToDesign(50, 50, 0, 0, 0, 0, 0);
+    EXPECT_FLOAT_EQ(p.x, 0);
+    EXPECT_FLOAT_EQ(p.y, 0);
 }
