@@ -2,6 +2,7 @@
 #include "app/MyApp.h"
 
 #include "app/EditorConfig.h"
+#include "app/UpdateCheck.h"
 #include "editor/PropertyExtention.h"
 #include "ui/MainFrame.h"
 
@@ -15,6 +16,7 @@
 #include <wx/xrc/xmlres.h>
 
 bool MyApp::OnInit() {
+    SendUpdateCheck();
     LoadEditorConfig();
 
     if (!wxApp::OnInit()) return false;
@@ -37,8 +39,7 @@ bool MyApp::OnInit() {
     // unattended runs.
     cocos2d::setMessageBoxHandler([](const char* msg, const char* title) {
         std::fprintf(stderr, "%s: %s\n", title ? title : "", msg ? msg : "");
-        wxMessageBox(wxString::FromUTF8(msg ? msg : ""), wxString::FromUTF8(title ? title : ""),
-                     wxOK | wxCENTRE);
+        wxMessageBox(wxString::FromUTF8(msg ? msg : ""), wxString::FromUTF8(title ? title : ""), wxOK | wxCENTRE);
     });
 
     m_mainFrame = new MainFrame(nullptr);

@@ -8,7 +8,7 @@ PACKAGES=(
   build-essential cmake pkg-config ninja-build
   libwxgtk3.2-dev libwxgtk-webview3.2-dev libgtk-3-dev
   libjsoncpp-dev libglew-dev libx11-dev libgl-dev
-  libpng-dev libjpeg-dev zlib1g-dev libtinyxml2-dev
+  libpng-dev libjpeg-dev zlib1g-dev libtinyxml2-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils

@@ -7,6 +7,7 @@
 #include "particle/PlistDocument.h"
 #include "ui/BackgroundLoader.h"
 #include "ui/EngineHost.h"
+#include "ui/WorkPathTexture.h"
 
 #include "platform/CCFileUtils.h"
 
@@ -75,6 +76,7 @@ void DocumentCommands::openParticleFile(const wxString& path) {
         Notice(text, "提示");
         return;
     }
+    UseTextureFromWorkPaths(object, file);
     RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene);
     if (m_particleFileDone) m_particleFileDone(path);
 }

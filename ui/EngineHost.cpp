@@ -26,6 +26,22 @@ namespace {
 constexpr int kFrameMilliseconds = 20;
 } // namespace
 
+// Frames while a dialog runs its own loop inside a tick: the frame timer's
+// event source is still being dispatched there, and the event loop never
+// dispatches a source inside itself, so that timer stays silent until the
+// dialog closes. This timer is a source of its own.
+class EngineHost::NestedPump : public wxTimer {
+public:
+    explicit NestedPump(EngineHost& host) : m_host(host) {}
+    void Notify() override {
+        // A pump paused for a dialog (Open) stays paused.
+        if (m_host.pumpRunning()) m_host.tick();
+    }
+
+private:
+    EngineHost& m_host;
+};
+
 EngineHost::EngineHost(wxFrame* owner) : m_owner(owner) {}
 
 EngineHost::~EngineHost() {
@@ -79,6 +95,7 @@ void EngineHost::startPump() {
     if (!m_glView) return;
     m_timer = new wxTimer(m_owner, ID_TICK_TIMER);
     m_timer->Start(kFrameMilliseconds, wxTIMER_CONTINUOUS);
+    m_nestedPump = new NestedPump(*this);
 
     runFrame();
 
@@ -106,7 +123,10 @@ void EngineHost::runFrame() {
     // dispatched runs its own loop, in which later ticks nest.
     ++m_frameDepth;
     Director::getInstance()->mainLoop();
+    const bool outermost = m_frameDepth == 1 && m_nestedPump;
+    if (outermost) m_nestedPump->Start(kFrameMilliseconds, wxTIMER_CONTINUOUS);
     m_glView->pollEvents();
+    if (outermost && m_nestedPump) m_nestedPump->Stop();
     --m_frameDepth;
     m_timing.tickEnded();
     // A close that arrived while the frame dispatched events is carried out
@@ -183,6 +203,9 @@ bool EngineHost::close() {
     m_app = nullptr;
     delete m_timer;
     m_timer = nullptr;
+    if (m_nestedPump) m_nestedPump->Stop();
+    delete m_nestedPump;
+    m_nestedPump = nullptr;
     if (m_timing.enabled()) std::fprintf(stderr, "%s\n", m_timing.summary().c_str());
     return true;
 }

@@ -39,15 +39,23 @@ public:
     bool close();
 
     wxGLViewImpl* view() const { return m_glView; }
+    // A new design size, fitted into the view by the next layoutView().
+    void setDesignSize(int width, int height) {
+        m_designWidth = width;
+        m_designHeight = height;
+    }
     int designWidth() const { return m_designWidth; }
     int designHeight() const { return m_designHeight; }
 
 private:
+    class NestedPump;
+
     void abandonStartUp();
     void runFrame();
 
     wxFrame* m_owner;
     wxTimer* m_timer = nullptr;
+    NestedPump* m_nestedPump = nullptr; // frames inside dialogs opened during a tick
     AppDelegate* m_app = nullptr;
     bool m_closing = false;
     int m_designWidth = 640;

@@ -15,8 +15,10 @@ public:
     void tickEnded();
 
     // "frames N in S s: F fps; tick median M ms, p95 P ms" for the first ten
-    // seconds of ticks (or all of them when the run was shorter).
+    // seconds of ticks (or all of them when the run was shorter), then
+    // "; longest gap G ms" between the starts of two ticks over the whole run.
     std::string summary() const;
+    double longestGapMs() const { return m_longestGapMs; }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -25,4 +27,6 @@ private:
     Clock::time_point m_start{};
     Clock::time_point m_lastInWindow{};
     std::vector<double> m_tickMs;
+    Clock::time_point m_previousStart{};
+    double m_longestGapMs = 0;
 };

@@ -5,11 +5,17 @@
 #include "editor/PropertyValue.h"
 #include "editor/SelectionManager.h"
 #include "particle/ParticleSystem2DEditor.h"
+#include "app/UpdateCheck.h"
+#include "ui/AboutDlg.h"
 #include "ui/CreationCommands.h"
 #include "ui/MainFrameIds.h"
 #include "ui/MenuAccelerators.h"
+#include "ui/PaneCommands.h"
 #include "ui/ParticleCheckNotice.h"
+#include "ui/ResolutionCommand.h"
 #include "view/wxCCGLViewImpl.h"
+
+#include "network/HttpClient.h"
 
 #include <wx/artprov.h>
 #include <wx/aui/auibar.h>
@@ -28,6 +34,7 @@ const char* const kExamples[] = {"Flower", "Fire",  "Fireworks", "Explosion", "G
 MainFrame::MainFrame(wxWindow* parent)
     : uiMainFrame(parent, wxID_ANY, wxString::FromUTF8("Flarewick(Cocos2dx)"), wxDefaultPosition, wxSize(1280, 1000)),
       m_mgr(nullptr, wxAUI_MGR_DEFAULT),
+      m_addWorkPathDlg(this, wxID_ANY, wxString::FromUTF8("添加工作目录"), wxDefaultPosition, wxSize(358, 256)),
       m_host(this),
       m_documents(this, m_host) {
     SetIcon(wxIcon(wxS("rc/Icon.ico"), wxBITMAP_TYPE_ICO));
@@ -121,6 +128,9 @@ void MainFrame::addPropertyPane() {
 }
 
 bool MainFrame::Destroy() {
+    // An update answer still on its way must not open a box over a window
+    // that is going away; a request still hanging is abandoned.
+    cocos2d::network::HttpClient::destroyInstance();
     // Objects die with the scene below; the selection lets go of them first.
     if (m_pgManager) SelectionManager::getInstance()->clearSelection();
     if (!m_host.close()) return true;
@@ -183,6 +193,38 @@ void MainFrame::OnPropertyChanged(wxPropertyGridEvent& event) {
     ApplyGridChange(event.GetProperty());
 }
 
+void MainFrame::OnShowPane(wxCommandEvent& event) {
+    wxWindow* window = nullptr;
+    if (event.GetId() == ID_SHOW_OBJECT_PANE)
+        window = m_objectTree;
+    else if (event.GetId() == ID_SHOW_PROPERTY_PANE)
+        window = m_pgManager ? m_pgManager->GetParent() : nullptr;
+    else if (event.GetId() == ID_SHOW_TOOLBAR)
+        window = m_toolBar;
+    PaneCommands::showPane(m_mgr, window);
+}
+
+void MainFrame::OnSetResolution(wxCommandEvent&) {
+    ChangeDesignResolution(this, m_host, m_mgr);
+}
+
+void MainFrame::OnAddWorkPath(wxCommandEvent&) {
+    m_addWorkPathDlg.Show();
+}
+
+void MainFrame::OnHelp(wxCommandEvent&) {
+    ShowHelp();
+}
+
+void MainFrame::OnCheckUpdate(wxCommandEvent&) {
+    CheckForUpdate();
+}
+
+void MainFrame::OnAbout(wxCommandEvent&) {
+    AboutDlg dialog(this);
+    dialog.ShowModal();
+}
+
 // ---- engine host ----
 
 void MainFrame::OnFrameTimer(wxTimerEvent&) {
@@ -201,8 +243,6 @@ void MainFrame::OnCharHook(wxKeyEvent& event) {
     if (!DispatchMenuAccelerator(this, event)) event.Skip();
 }
 
-// The pane, design-resolution, work-path, help, update and about commands
-// join this table together with their dialogs.
 // clang-format off
 wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
     EVT_CONTEXT_MENU(MainFrame::OnContextMenu)
@@ -215,6 +255,12 @@ wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
     EVT_MENU_RANGE(ID_EXAMPLE_FIRST, ID_EXAMPLE_LAST, MainFrame::OnCreateFromExample)
     EVT_MENU(wxID_DELETE, MainFrame::OnDelete)
     EVT_MENU(ID_REPLAY, MainFrame::OnReplay)
+    EVT_MENU(ID_SET_RESOLUTION, MainFrame::OnSetResolution)
+    EVT_MENU(ID_ADD_WORK_PATH, MainFrame::OnAddWorkPath)
+    EVT_MENU_RANGE(ID_SHOW_OBJECT_PANE, ID_SHOW_TOOLBAR, MainFrame::OnShowPane)
+    EVT_MENU(wxID_HELP, MainFrame::OnHelp)
+    EVT_MENU(ID_CHECK_UPDATE, MainFrame::OnCheckUpdate)
+    EVT_MENU(wxID_ABOUT, MainFrame::OnAbout)
     // The toolbar's "新创建粒子" and the view's "创建(&C)" make what New makes.
     EVT_MENU(ID_NEW_PARTICLE, MainFrame::OnNew)
     EVT_TIMER(ID_TICK_TIMER, MainFrame::OnFrameTimer)

@@ -1,6 +1,7 @@
 // The editor's main window: wires the layout, the engine host, the panes and the commands together.
 #pragma once
 
+#include "ui/AddWorkPathDlg.h"
 #include "ui/DocumentCommands.h"
 #include "ui/EngineHost.h"
 #include "ui/uiMainFrame.h"
@@ -33,6 +34,7 @@ public:
     ObjectTree* objectTree() const { return m_objectTree; }
     wxMenu* paneMenu() const { return m_paneMenu; }
     ParticleCheckNotice* particleCheckNotice() const { return m_checkNotice; }
+    AddWorkPathDlg& workPathDialog() { return m_addWorkPathDlg; }
 
 private:
     void fillCreationMenus();
@@ -51,6 +53,12 @@ private:
     void OnDelete(wxCommandEvent& event);
     void OnReplay(wxCommandEvent& event);
     void OnPropertyChanged(wxPropertyGridEvent& event);
+    void OnShowPane(wxCommandEvent& event);
+    void OnSetResolution(wxCommandEvent& event);
+    void OnAddWorkPath(wxCommandEvent& event);
+    void OnHelp(wxCommandEvent& event);
+    void OnCheckUpdate(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
 
     // ---- engine host ----
     void OnFrameTimer(wxTimerEvent& event);
@@ -58,6 +66,9 @@ private:
     void OnCharHook(wxKeyEvent& event);
 
     wxAuiManager m_mgr;
+    // Built before the engine starts, so that the stored work paths come
+    // before "./res/" in the engine's search paths.
+    AddWorkPathDlg m_addWorkPathDlg;
     EngineHost m_host;
     DocumentCommands m_documents;
     wxPropertyGridManager* m_pgManager = nullptr;

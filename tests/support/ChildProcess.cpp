@@ -12,15 +12,17 @@
 #include <thread>
 #include <unistd.h>
 
-ChildProcess::ChildProcess(const std::string& exe, const std::vector<std::string>& args,
-                           const std::string& workDir, const std::vector<std::string>& env,
-                           const std::string& logFile) {
+ChildProcess::ChildProcess(const std::string& exe, const std::vector<std::string>& args, const std::string& workDir,
+                           const std::vector<std::string>& env, const std::string& logFile) {
     std::vector<std::string> argv{exe};
     argv.insert(argv.end(), args.begin(), args.end());
     m_pid = fork();
     if (m_pid < 0) throw std::runtime_error("fork failed");
     if (m_pid == 0) {
         if (!workDir.empty() && chdir(workDir.c_str()) != 0) _exit(126);
+        // The editor asks its update server at start-up; tests never let it
+        // leave this machine. Port 1 on the loopback refuses at once.
+        setenv("FLAREWICK_SERVER", "127.0.0.1:1", 1);
         for (const auto& e : env) putenv(strdup(e.c_str()));
         if (!logFile.empty()) {
             int fd = open(logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -38,7 +40,9 @@ ChildProcess::ChildProcess(const std::string& exe, const std::vector<std::string
     }
 }
 
-ChildProcess::~ChildProcess() { kill(); }
+ChildProcess::~ChildProcess() {
+    kill();
+}
 
 bool ChildProcess::running() {
     if (m_pid <= 0) return false;

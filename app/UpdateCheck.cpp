@@ -1,0 +1,110 @@
+// The update check: the request at start-up, its answer, and the check-update and help commands.
+#include "app/UpdateCheck.h"
+
+#include "app/ServerSettings.h"
+#include "app/UpdatePrompts.h"
+
+#include <json/reader.h>
+#include <wx/app.h>
+
+#include <memory>
+
+#include "network/HttpClient.h"
+
+using cocos2d::network::HttpClient;
+using cocos2d::network::HttpRequest;
+using cocos2d::network::HttpResponse;
+
+namespace {
+
+const char* const kTag = "CheckVersion";
+
+// The same tolerance as the configuration file: comments, dropped values,
+// and whatever was read before an error is kept.
+Json::Value ParseTolerantly(const std::string& text) {
+    Json::CharReaderBuilder builder;
+    builder["allowComments"] = true;
+    builder["allowDroppedNullPlaceholders"] = true;
+    builder["allowSingleQuotes"] = true;
+    builder["allowSpecialFloats"] = true;
+    builder["strictRoot"] = false;
+    builder["failIfExtra"] = false;
+    builder["collectComments"] = false;
+    builder["rejectDupKeys"] = false;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    Json::Value value;
+    std::string errors;
+    reader->parse(text.data(), text.data() + text.size(), &value, &errors);
+    return value;
+}
+
+bool HasUrl(const Json::Value& settings, const char* member) {
+    return HasSetting(settings, member) && settings[member].isString();
+}
+
+void OfferUpdate(const Json::Value& settings) {
+    wxString message = HasUrl(settings, "verMsg")
+                           ? SettingText(settings, "verMsg")
+                           : wxString::FromUTF8("发现新版本 ") + SettingText(settings, "version") +
+                                 wxString::FromUTF8("，是否前往下载？");
+    UpdatePrompts& prompts = CurrentUpdatePrompts();
+    if (prompts.AskYesNo(message) && HasUrl(settings, "updateUrl"))
+        prompts.OpenBrowser(SettingText(settings, "updateUrl"));
+}
+
+bool NamesNewerVersion(const Json::Value& settings) {
+    return HasSetting(settings, "version") && IsNewerThanProgram(SettingText(settings, "version"));
+}
+
+} // namespace
+
+void SendUpdateCheck() {
+    auto* request = new HttpRequest;
+    request->setUrl(UpdateCheckUrl());
+    request->setRequestType(HttpRequest::Type::GET);
+    request->setHeaders({"Content-Type:text/html; charset=utf-8"});
+    request->setResponseCallback(OnUpdateCheckResponse);
+    request->setTag(kTag);
+    HttpClient::getInstance()->send(request);
+    request->release();
+}
+
+void OnUpdateCheckResponse(HttpClient*, HttpResponse* response) {
+    if (!response || std::string(response->getHttpRequest()->getTag()) != kTag) return;
+    // A transfer cut short (too large, timed out) can carry status 200 with
+    // part of a body; it counts as no answer.
+    if (response->getResponseCode() != 200 || !response->isSucceed()) return;
+    std::string body = response->getResponseDataString();
+    // This runs inside the engine's frame; a modal box opened here would run
+    // further frames inside this one, so the answer is taken once the frame
+    // has returned.
+    if (wxTheApp)
+        wxTheApp->CallAfter([body] { AcceptUpdateAnswer(body); });
+    else
+        AcceptUpdateAnswer(body);
+}
+
+void AcceptUpdateAnswer(const std::string& body) {
+    Json::Value answer = ParseTolerantly(body);
+    ServerSettings = answer.isObject() ? answer.get("cfg", Json::Value()) : Json::Value();
+    Json::Value settings = ServerSettings;
+    if (NamesNewerVersion(settings)) OfferUpdate(settings);
+}
+
+void CheckForUpdate() {
+    Json::Value settings = ServerSettings;
+    if (!HasSetting(settings, "version"))
+        CurrentUpdatePrompts().Notify(wxString::FromUTF8("无法获取版本信息，请稍后再试！"));
+    else if (NamesNewerVersion(settings))
+        OfferUpdate(settings);
+    else
+        CurrentUpdatePrompts().Notify(wxString::FromUTF8("已是最新版本无需更新！"));
+}
+
+void ShowHelp() {
+    Json::Value settings = ServerSettings;
+    if (HasUrl(settings, "helpUrl"))
+        CurrentUpdatePrompts().OpenBrowser(SettingText(settings, "helpUrl"));
+    else
+        CurrentUpdatePrompts().Notify(wxString::FromUTF8("敬请期待！非常简单，自己先摸索下吧。"));
+}

@@ -1,0 +1,29 @@
+// The toolkit's message boxes and default browser behind UpdatePrompts.
+#include "app/UpdatePrompts.h"
+
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+namespace {
+
+class ToolkitPrompts : public UpdatePrompts {
+public:
+    bool AskYesNo(const wxString& message) override {
+        return wxMessageBox(message, wxString::FromUTF8("提示"), wxYES_NO) == wxYES;
+    }
+    void Notify(const wxString& message) override { wxMessageBox(message, wxString::FromUTF8("提示")); }
+    void OpenBrowser(const wxString& url) override { wxLaunchDefaultBrowser(url); }
+};
+
+ToolkitPrompts g_toolkitPrompts;
+UpdatePrompts* g_prompts = &g_toolkitPrompts;
+
+} // namespace
+
+UpdatePrompts& CurrentUpdatePrompts() {
+    return *g_prompts;
+}
+
+void SetUpdatePrompts(UpdatePrompts* prompts) {
+    g_prompts = prompts ? prompts : &g_toolkitPrompts;
+}
