@@ -16,6 +16,7 @@ PACKAGES=(
   python3
   locales
   libegl-dev libegl-mesa0
+  flatbuffers-compiler libflatbuffers-dev libfreetype-dev fonts-dejavu-core
 )
 
 missing=()

@@ -1,177 +1,200 @@
-// The editor's main window: engine start-up, frame pump, engine view layout and the close sequence.
+// The editor's main window: construction order, the panes, the event table and the close sequence.
 #include "ui/MainFrame.h"
 
-#include <wx/app.h>
-#include <wx/evtloop.h>
-#include <wx/sizer.h>
-
-#include "app/AppDelegate.h"
-#include "app/EditorConfig.h"
-#include "view/GLViewMath.h"
+#include "editor/ObjectTree.h"
+#include "editor/PropertyValue.h"
+#include "editor/SelectionManager.h"
+#include "particle/ParticleSystem2DEditor.h"
+#include "ui/CreationCommands.h"
+#include "ui/MainFrameIds.h"
 #include "view/wxCCGLViewImpl.h"
 
-#include "2d/CCLayer.h"
-#include "2d/CCScene.h"
-#include "base/CCDirector.h"
-#include "platform/CCCommon.h"
-#include "platform/CCFileUtils.h"
-
-#include <cstdio>
-
-USING_NS_CC;
+#include <wx/artprov.h>
+#include <wx/aui/auibar.h>
+#include <wx/icon.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/propgrid/manager.h>
+#include <wx/sizer.h>
+#include <wx/xrc/xmlres.h>
 
 namespace {
-constexpr int kFrameTimerId = 10000;
-constexpr int kFrameMilliseconds = 20;
-}  // namespace
+const char* const kExamples[] = {"Flower", "Fire",  "Fireworks", "Explosion", "Galaxy", "Meteor",
+                                 "Rain",   "Smoke", "Snow",      "Spiral",    "Sun"};
+} // namespace
 
-wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
-    EVT_TIMER(kFrameTimerId, MainFrame::OnFrameTimer)
-    EVT_SIZE(MainFrame::OnSize)
-wxEND_EVENT_TABLE()
+// The pane, design-resolution, work-path, help, update and about commands
+// join this table together with their dialogs.
+wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame) EVT_CONTEXT_MENU(MainFrame::OnContextMenu)
+    EVT_MENU(wxID_NEW, MainFrame::OnNew) EVT_MENU(wxID_OPEN, MainFrame::OnOpen) EVT_MENU(wxID_SAVE, MainFrame::OnSave)
+        EVT_MENU(wxID_SAVEAS, MainFrame::OnSaveAs) EVT_MENU(wxID_EXIT, MainFrame::OnExit)
+            EVT_MENU_RANGE(ID_CREATE_FIRST, ID_CREATE_LAST, MainFrame::OnCreate)
+                EVT_MENU_RANGE(ID_EXAMPLE_FIRST, ID_EXAMPLE_LAST, MainFrame::OnCreateFromExample)
+                    EVT_MENU(wxID_DELETE, MainFrame::OnDelete) EVT_MENU(ID_REPLAY, MainFrame::OnReplay)
+    // The toolbar's "新创建粒子" and the view's "创建(&C)" make what New makes.
+    EVT_MENU(ID_NEW_PARTICLE, MainFrame::OnNew) EVT_TIMER(ID_TICK_TIMER, MainFrame::OnFrameTimer)
+        EVT_SIZE(MainFrame::OnSize) wxEND_EVENT_TABLE()
 
-MainFrame::MainFrame(wxWindow* parent)
-    : wxFrame(parent, wxID_ANY, wxString::FromUTF8("Flarewick(Cocos2dx)")) {
-    ReadDesignSize(EditorConfig, m_designWidth, m_designHeight);
+            MainFrame::MainFrame(wxWindow* parent)
+    : uiMainFrame(parent, wxID_ANY, wxString::FromUTF8("Flarewick(Cocos2dx)"), wxDefaultPosition, wxSize(1280, 1000)),
+      m_mgr(nullptr, wxAUI_MGR_DEFAULT),
+      m_host(this),
+      m_documents(this, m_host) {
+    SetIcon(wxIcon(wxS("rc/Icon.ico"), wxBITMAP_TYPE_ICO));
+    fillCreationMenus();
 
-    Director* director = Director::getInstance();
-    if (!dynamic_cast<wxGLViewImpl*>(director->getOpenGLView())) {
-        wxGLViewImpl* view = wxGLViewImpl::create(
-            "CocosCpp", Rect(0, 0, static_cast<float>(m_designWidth), static_cast<float>(m_designHeight)),
-            this, 1.0f);
-        if (view) {
-            director->setOpenGLView(view);
-            director->setClearColor(Color4F(0.5f, 0.5f, 0.5f, 1.0f));
-        }
-    }
-    m_glView = dynamic_cast<wxGLViewImpl*>(director->getOpenGLView());
-    if (!m_glView) {
-        AbandonStartUp();
-        return;
-    }
+    m_mgr.SetManagedWindow(this);
+    m_mgr.AddPane(m_toolBar, wxAuiPaneInfo().Top());
 
-    m_app = new AppDelegate;
-    m_app->applicationDidFinishLaunching();
-    m_glView->setDesignResolutionSize(static_cast<float>(m_designWidth),
-                                      static_cast<float>(m_designHeight), ResolutionPolicy::SHOW_ALL);
-    m_glView->retain();
-    FileUtils::getInstance()->addSearchPath("./res/", false);
+    if (!m_host.start()) return;
 
-    // The engine view fills the client area.
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(m_glView, 1, wxEXPAND);
-    SetSizer(sizer);
+    // The editor draws its own pictures; the stock art is not used.
+    wxArtProvider::Push(new wxArtProvider);
+    wxXmlResource::Get()->InitAllHandlers();
+
+    addPanes();
+
     SetClientSize(1280, 1000);
+    m_host.startPump();
 
-    m_timer = new wxTimer(this, kFrameTimerId);
-    m_timer->Start(kFrameMilliseconds, wxTIMER_CONTINUOUS);
+    m_paneMenu = new wxMenu();
+    m_paneMenu->Append(ID_SHOW_OBJECT_PANE, wxString::FromUTF8("对象窗口"));
+    m_paneMenu->Append(ID_SHOW_PROPERTY_PANE, wxString::FromUTF8("属性窗口"));
+    m_paneMenu->Append(ID_SHOW_TOOLBAR, wxString::FromUTF8("工具条"));
 
-    RunFrame();
-
-    // The full layout follows with the first size event; until then the
-    // design area is placed for the view's present size.
-    wxSize client = m_glView->GetClientSize();
-    ViewMath::DesignAreaFit fit =
-        ViewMath::FitDesignArea(client.x, client.y, m_designWidth, m_designHeight);
-    m_glView->setFrameSize(static_cast<float>(client.x), static_cast<float>(client.y));
-    m_glView->setViewPortInPoints(fit.x, fit.y, static_cast<float>(fit.width),
-                                  static_cast<float>(fit.height));
-}
-
-// Without a GL view there is no editor: the view has said why (or this
-// says it), and the program ends with a failure status instead of running
-// on with nothing to draw into.
-void MainFrame::AbandonStartUp() {
-    const std::string& reason = wxGLViewImpl::lastCreateError();
-    if (!reason.empty())
-        MessageBox(("The OpenGL view could not be created: " + reason).c_str(), "OpenGL error");
-    m_closing = true;
-    CallAfter([this] {
-        wxTheApp->SetExitOnFrameDelete(false);
-        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->Exit(1);
-        Destroy();
-    });
-}
-
-void MainFrame::OnFrameTimer(wxTimerEvent&) {
-    if (m_closing) return;
-    RunFrame();
+    m_host.view()->buildContextMenu();
 }
 
 MainFrame::~MainFrame() {
-    if (m_timing.enabled()) std::fprintf(stderr, "frames after close %d\n", m_framesAfterClose);
+    m_mgr.UnInit();
+    delete m_paneMenu;
+    // The grid goes with this window; the selection must not reach it later.
+    SelectionManager::getInstance()->propertyManager = nullptr;
 }
 
-void MainFrame::RunFrame() {
-    if (m_closing) ++m_framesAfterClose;
-    m_timing.tickStarted();
-    m_inFrame = true;
-    Director::getInstance()->mainLoop();
-    m_glView->pollEvents();
-    m_inFrame = false;
-    m_timing.tickEnded();
-    // A close that arrived while the frame dispatched events is carried out
-    // now that the director is no longer inside its loop.
-    if (m_destroyPending) Destroy();
+void MainFrame::fillCreationMenus() {
+    m_menuCreate->Append(ID_CREATE_FIRST, wxS("ParticleSystem"));
+    m_menuCreate->Append(ID_CREATE_FIRST + 1, wxS("Sprite"));
+    int id = ID_EXAMPLE_FIRST;
+    for (const char* name : kExamples) m_menuCreateFromExample->Append(id++, wxString::FromUTF8(name));
 }
 
-void MainFrame::OnSize(wxSizeEvent& event) {
-    Layout();
-    LayoutEngineView();
-    event.Skip();
+void MainFrame::addPanes() {
+    m_mgr.AddPane(m_host.view(), wxAuiPaneInfo().Name(wxS("notebook_content")).CenterPane().PaneBorder(false));
+
+    m_objectTree = new ObjectTree(this, wxPoint(0, 0), wxSize(160, 250));
+    m_objectTree->AddRoot(wxS("Objects"), 0, -1, nullptr);
+    m_mgr.AddPane(m_objectTree, wxAuiPaneInfo()
+                                    .Name(wxS("test8"))
+                                    .Caption(wxString::FromUTF8("对象"))
+                                    .Left()
+                                    .Layer(1)
+                                    .Position(1)
+                                    .CloseButton(true)
+                                    .MaximizeButton(true));
+    m_mgr.Update();
+
+    addPropertyPane();
+    m_pgManager->AddPage(wxS("Properties"));
 }
 
-void MainFrame::LayoutEngineView() {
-    if (m_closing || !m_glView) return;
-    Director* director = Director::getInstance();
-    Scene* scene = director->getRunningScene();
-    if (!scene) return;
+void MainFrame::addPropertyPane() {
+    auto* panel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    m_pgManager = new wxPropertyGridManager(panel, ID_PROPERTY_GRID, wxDefaultPosition, wxSize(100, 100),
+                                            wxPG_AUTO_SORT | wxPG_BOLD_MODIFIED | wxPG_SPLITTER_AUTO_CENTER |
+                                                wxPG_TOOLBAR | wxPG_DESCRIPTION);
+    m_pgManager->SetExtraStyle(wxPG_EX_MODE_BUTTONS | wxPG_EX_MULTIPLE_SELECTION);
+    m_pgManager->GetGrid()->SetValidationFailureBehavior(wxPG_VFB_MARK_CELL | wxPG_VFB_SHOW_MESSAGEBOX);
+    m_pgManager->GetGrid()->SetVerticalSpacing(2);
+    sizer->Add(m_pgManager, 1, wxEXPAND, 0);
+    panel->SetSizer(sizer);
 
-    wxSize client = m_glView->GetClientSize();
-    ViewMath::DesignAreaFit fit =
-        ViewMath::FitDesignArea(client.x, client.y, m_designWidth, m_designHeight);
-    m_glView->setFrameSize(static_cast<float>(client.x), static_cast<float>(client.y));
-    m_glView->setDesignResolutionSize(static_cast<float>(m_designWidth),
-                                      static_cast<float>(m_designHeight), ResolutionPolicy::SHOW_ALL);
-    m_glView->setViewPortInPoints(fit.x, fit.y, static_cast<float>(fit.width),
-                                  static_cast<float>(fit.height));
-    m_glView->applyDisplayRect();
+    m_pgManager->Bind(wxEVT_PG_CHANGED, &MainFrame::OnPropertyChanged, this, m_pgManager->GetId());
+    SelectionManager::getInstance()->propertyManager = m_pgManager;
+    m_pgManager->GetGrid()->SetUnspecifiedValueAppearance(wxPGCell(wxS("Unspecified"), wxNullBitmap, *wxRED));
 
-    if (auto* background = dynamic_cast<LayerColor*>(scene->getChildByName("default_bg_layer")))
-        background->setContentSize(director->getWinSize());
+    m_mgr.AddPane(panel, wxAuiPaneInfo()
+                             .Name(wxS("test9"))
+                             .Caption(wxString::FromUTF8("属性"))
+                             .Right()
+                             .Layer(1)
+                             .Position(1)
+                             .CloseButton(true)
+                             .MaximizeButton(true)
+                             .MinSize(360, 360));
+    m_mgr.Update();
 }
 
 bool MainFrame::Destroy() {
-    if (m_inFrame) {
-        // Purging the director from inside its own main loop would pull it
-        // out from under the running frame.
-        m_closing = true;
-        m_destroyPending = true;
-        return true;
-    }
-    if (!m_closed) {
-        m_closed = true;
-        m_closing = true;
-        m_destroyPending = false;
-        if (m_glView) {
-            Director* director = Director::getInstance();
-            GLView* view = director->getOpenGLView();
-            if (view && view->isOpenGLReady()) {
-                director->end();
-                director->mainLoop();
-            }
-            m_glView->release();
-            m_glView = nullptr;
-        }
-        if (m_timer) {
-            m_timer->ClearEventHashTable();
-            m_timer->Stop();
-        }
-        delete m_app;
-        m_app = nullptr;
-        delete m_timer;
-        m_timer = nullptr;
-        if (m_timing.enabled()) std::fprintf(stderr, "%s\n", m_timing.summary().c_str());
-    }
-    return wxFrame::Destroy();
+    // Objects die with the scene below; the selection lets go of them first.
+    if (m_pgManager) SelectionManager::getInstance()->clearSelection();
+    if (!m_host.close()) return true;
+    return uiMainFrame::Destroy();
+}
+
+// ---- commands ----
+
+void MainFrame::OnContextMenu(wxContextMenuEvent& event) {
+    wxPoint at = event.GetPosition();
+    if (at == wxDefaultPosition)
+        at = wxPoint(GetSize().x / 2, GetSize().y / 2);
+    else
+        at = ScreenToClient(at);
+    if (m_paneMenu) PopupMenu(m_paneMenu, at);
+}
+
+void MainFrame::OnNew(wxCommandEvent&) {
+    CreationCommands::createParticle(0);
+}
+
+void MainFrame::OnCreateFromExample(wxCommandEvent& event) {
+    CreationCommands::createParticle(event.GetId() - ID_EXAMPLE_FIRST);
+}
+
+void MainFrame::OnCreate(wxCommandEvent& event) {
+    if (event.GetId() == ID_CREATE_FIRST)
+        CreationCommands::createParticle(0);
+    else if (event.GetId() == ID_CREATE_FIRST + 1)
+        CreationCommands::createSprite();
+}
+
+void MainFrame::OnOpen(wxCommandEvent&) {
+    m_documents.open();
+}
+
+void MainFrame::OnSave(wxCommandEvent&) {
+    m_documents.save();
+}
+
+void MainFrame::OnSaveAs(wxCommandEvent&) {
+    m_documents.saveAs();
+}
+
+void MainFrame::OnExit(wxCommandEvent&) {
+    Close(true);
+}
+
+void MainFrame::OnDelete(wxCommandEvent&) {
+    SelectionManager::getInstance()->deleteSelected();
+}
+
+void MainFrame::OnReplay(wxCommandEvent&) {
+    const auto& selection = SelectionManager::getInstance()->selection;
+    if (selection.empty()) return;
+    if (auto* particles = dynamic_cast<ParticleSystem2DEditor*>(selection.front())) particles->resetSystem();
+}
+
+void MainFrame::OnPropertyChanged(wxPropertyGridEvent& event) {
+    ApplyGridChange(event.GetProperty());
+}
+
+// ---- engine host ----
+
+void MainFrame::OnFrameTimer(wxTimerEvent&) {
+    m_host.tick();
+}
+
+void MainFrame::OnSize(wxSizeEvent&) {
+    m_host.layoutView();
 }

@@ -1,15 +1,18 @@
-// The editor's main window: hosts the engine view and runs its frame pump.
+// The editor's main window: wires the layout, the engine host, the panes and the commands together.
 #pragma once
 
-#include <wx/frame.h>
-#include <wx/timer.h>
+#include "ui/DocumentCommands.h"
+#include "ui/EngineHost.h"
+#include "ui/uiMainFrame.h"
 
-#include "ui/FrameTimingLog.h"
+#include <wx/aui/framemanager.h>
 
-class AppDelegate;
+class ObjectTree;
 class wxGLViewImpl;
+class wxPropertyGridEvent;
+class wxPropertyGridManager;
 
-class MainFrame : public wxFrame {
+class MainFrame : public uiMainFrame {
 public:
     explicit MainFrame(wxWindow* parent);
     ~MainFrame() override;
@@ -19,28 +22,44 @@ public:
     bool Destroy() override;
 
     // Fits the design area into the engine view, at most 1:1, centred.
-    void LayoutEngineView();
+    void LayoutEngineView() { m_host.layoutView(); }
 
-    wxGLViewImpl* engineView() const { return m_glView; }
+    wxGLViewImpl* engineView() const { return m_host.view(); }
+    EngineHost& engineHost() { return m_host; }
+    DocumentCommands& documents() { return m_documents; }
+    wxAuiManager& paneManager() { return m_mgr; }
+    wxPropertyGridManager* propertyGridManager() const { return m_pgManager; }
+    ObjectTree* objectTree() const { return m_objectTree; }
+    wxMenu* paneMenu() const { return m_paneMenu; }
 
 private:
+    void fillCreationMenus();
+    void addPanes();
+    void addPropertyPane();
+
+    // ---- commands ----
+    void OnContextMenu(wxContextMenuEvent& event);
+    void OnNew(wxCommandEvent& event);
+    void OnOpen(wxCommandEvent& event);
+    void OnSave(wxCommandEvent& event);
+    void OnSaveAs(wxCommandEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnCreate(wxCommandEvent& event);
+    void OnCreateFromExample(wxCommandEvent& event);
+    void OnDelete(wxCommandEvent& event);
+    void OnReplay(wxCommandEvent& event);
+    void OnPropertyChanged(wxPropertyGridEvent& event);
+
+    // ---- engine host ----
     void OnFrameTimer(wxTimerEvent& event);
     void OnSize(wxSizeEvent& event);
-    void RunFrame();
-    void AbandonStartUp();
 
-    wxTimer* m_timer = nullptr;
-    AppDelegate* m_app = nullptr;
-    bool m_closing = false;
-    int m_designWidth = 640;
-    int m_designHeight = 960;
-
-    wxGLViewImpl* m_glView = nullptr;  // one extra reference until the close sequence
-    bool m_inFrame = false;            // a frame, with its event polling, is running
-    bool m_destroyPending = false;     // a close arrived during a frame
-    bool m_closed = false;             // the close sequence has run
-    FrameTimingLog m_timing;
-    int m_framesAfterClose = 0;        // must stay 0; reported with the timing figures
+    wxAuiManager m_mgr;
+    EngineHost m_host;
+    DocumentCommands m_documents;
+    wxPropertyGridManager* m_pgManager = nullptr;
+    ObjectTree* m_objectTree = nullptr;
+    wxMenu* m_paneMenu = nullptr; // owned: attached to no menu bar
 
     wxDECLARE_EVENT_TABLE();
 };

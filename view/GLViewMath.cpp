@@ -5,8 +5,8 @@
 
 namespace ViewMath {
 
-PixelRect PointsToPixels(float x, float y, float w, float h, float sx, float sy, float vx,
-                         float vy, int retinaFactor, float zoom) {
+PixelRect PointsToPixels(float x, float y, float w, float h, float sx, float sy, float vx, float vy, int retinaFactor,
+                         float zoom) {
     const float k = static_cast<float>(retinaFactor) * zoom;
     PixelRect r;
     r.x = x * sx * k + vx * k;
@@ -16,17 +16,16 @@ PixelRect PointsToPixels(float x, float y, float w, float h, float sx, float sy,
     return r;
 }
 
-ScissorBox PointsToScissor(float x, float y, float w, float h, float sx, float sy, float vx,
-                           float vy, int retinaFactor, float zoom) {
+ScissorBox PointsToScissor(float x, float y, float w, float h, float sx, float sy, float vx, float vy, int retinaFactor,
+                           float zoom) {
     PixelRect r = PointsToPixels(x, y, w, h, sx, sy, vx, vy, retinaFactor, zoom);
     return ScissorBox{static_cast<int>(r.x), static_cast<int>(r.y), static_cast<int>(r.width),
                       static_cast<int>(r.height)};
 }
 
-FrameSizeUpdate UpdateFrameSize(float frameWidth, float frameHeight, int windowWidth,
-                                int windowHeight, int framebufferWidth, int framebufferHeight,
-                                bool retinaEnabled, bool inRetinaMonitor, int retinaFactor,
-                                float zoom) {
+FrameSizeUpdate UpdateFrameSize(float frameWidth, float frameHeight, int windowWidth, int windowHeight,
+                                int framebufferWidth, int framebufferHeight, bool retinaEnabled, bool inRetinaMonitor,
+                                int retinaFactor, float zoom) {
     FrameSizeUpdate u;
     u.retinaFactor = retinaFactor;
     if (framebufferWidth == windowWidth * 2 && framebufferHeight == windowHeight * 2) {
@@ -56,4 +55,12 @@ DesignAreaFit FitDesignArea(int clientWidth, int clientHeight, int designWidth, 
     return f;
 }
 
-}  // namespace ViewMath
+DesignPoint ClientToDesign(float x, float y, float vx, float vy, float vh, float sx, float sy) {
+    DesignPoint p;
+    if (sx == 0 || sy == 0) return p;
+    p.x = (x - vx) / sx;
+    p.y = (vy + vh - y) / sy;
+    return p;
+}
+
+} // namespace ViewMath

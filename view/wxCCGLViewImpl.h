@@ -7,7 +7,13 @@
 
 #include <string>
 
+class wxContextMenuEvent;
 class wxMenu;
+class wxMouseEvent;
+
+namespace cocos2d {
+class EventMouse;
+}
 
 namespace GLLayer {
 struct GLWindow;
@@ -16,8 +22,8 @@ struct GLWindow;
 class wxGLViewImpl : public wxWindow, public cocos2d::GLView {
 public:
     // The view over a new child of `parent`, autoreleased; null on failure.
-    static wxGLViewImpl* create(const std::string& viewName, const cocos2d::Rect& rect,
-                                wxWindow* parent, float frameZoomFactor);
+    static wxGLViewImpl* create(const std::string& viewName, const cocos2d::Rect& rect, wxWindow* parent,
+                                float frameZoomFactor);
 
     // ---- engine view ----
     void end() override;
@@ -44,6 +50,14 @@ public:
     // The last rectangle given to setViewPortInPoints, in frame pixels.
     const cocos2d::Rect& getDisplayRect() const { return m_displayRect; }
     GLLayer::GLWindow* getGLWindow() const { return m_glWindow; }
+
+    // The view's own menu: create, the examples, delete, replay. Its
+    // commands travel up to the main window.
+    void buildContextMenu();
+    wxMenu* getContextMenu() const { return m_contextMenu; }
+    // A position in the view's client pixels (y down) as a point of the
+    // design area (y up, origin at its lower left corner).
+    cocos2d::Vec2 toDesignPoint(float x, float y) const;
     // Why creation failed, when it did for want of a GL window.
     static const std::string& lastCreateError();
 
@@ -51,13 +65,20 @@ protected:
     wxGLViewImpl();
     ~wxGLViewImpl() override;
 
-    bool initWithRect(const std::string& viewName, const cocos2d::Rect& rect, wxWindow* parent,
-                      float frameZoomFactor);
+    bool initWithRect(const std::string& viewName, const cocos2d::Rect& rect, wxWindow* parent, float frameZoomFactor);
     bool CreateWindow(wxWindow* parent, const cocos2d::Rect& rect);
     bool checkOpenGL();
     void updateFrameSize();
 
 private:
+    // ---- input: mouse events become engine mouse events and touch 0 ----
+    void OnMouseMove(wxMouseEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnMouseWheel(wxMouseEvent& event);
+    void OnContextMenu(wxContextMenuEvent& event);
+    void dispatchMouse(cocos2d::EventMouse& mouse);
+
     bool m_captured = false;
     bool m_inRetinaMonitor = false;
     bool m_retinaEnabled = false;
@@ -69,4 +90,6 @@ private:
     bool m_dragging = false;
     wxMenu* m_contextMenu = nullptr;
     unsigned long m_visualId = 0;
+
+    wxDECLARE_EVENT_TABLE();
 };

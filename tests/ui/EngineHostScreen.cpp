@@ -6,20 +6,29 @@
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 const char* const kTitle = "Flarewick(Cocos2dx)";
 
-void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-}  // namespace
+void Sleep(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+} // namespace
 
 RunningEditor::RunningEditor(const std::string& workDir, const std::vector<std::string>& env) {
-    m_process = std::make_unique<ChildProcess>(FW_FLAREWICK_EXE, std::vector<std::string>{},
-                                               workDir, env, m_logDir.file("log.txt"));
+    for (const char* folder : {"rc", "res"}) {
+        const std::string link = workDir + "/" + folder;
+        if (access(link.c_str(), F_OK) != 0) symlink((std::string(FW_SOURCE_DIR) + "/" + folder).c_str(), link.c_str());
+    }
+    m_process = std::make_unique<ChildProcess>(FW_FLAREWICK_EXE, std::vector<std::string>{}, workDir, env,
+                                               m_logDir.file("log.txt"));
     if (m_x.ok()) m_window = m_x.waitForWindow(kTitle, 30);
 }
 
-std::string RunningEditor::log() const { return ReadFileText(m_logDir.file("log.txt")); }
+std::string RunningEditor::log() const {
+    return ReadFileText(m_logDir.file("log.txt"));
+}
 
 Screenshot RunningEditor::shoot() {
     // Other test programs may share the X server; the raise puts ours on
@@ -31,18 +40,44 @@ Screenshot RunningEditor::shoot() {
 }
 
 bool RunningEditor::resizeTo(int width, int height) {
-    XResizeWindow(m_x.display(), m_window, static_cast<unsigned>(width),
-                  static_cast<unsigned>(height));
+    XResizeWindow(m_x.display(), m_window, static_cast<unsigned>(width), static_cast<unsigned>(height));
     XSync(m_x.display(), False);
     for (int i = 0; i < 100; ++i) {
         int x, y, w, h;
         if (m_x.geometry(m_window, x, y, w, h) && w == width && h == height) {
-            Sleep(300);  // the size event, the re-layout and a few frames
+            Sleep(300); // the size event, the re-layout and a few frames
             return true;
         }
         Sleep(50);
     }
     return false;
+}
+
+XWindow RunningEditor::viewWindow() {
+    XWindow best = 0;
+    long bestArea = 0;
+    std::vector<XWindow> pending = m_x.children(m_window);
+    while (!pending.empty()) {
+        XWindow w = pending.back();
+        pending.pop_back();
+        std::vector<XWindow> inner = m_x.children(w);
+        if (!inner.empty()) {
+            pending.insert(pending.end(), inner.begin(), inner.end());
+            continue;
+        }
+        int x, y, width, height;
+        if (!m_x.mapped(w) || !m_x.geometry(w, x, y, width, height)) continue;
+        if (static_cast<long>(width) * height > bestArea) {
+            bestArea = static_cast<long>(width) * height;
+            best = w;
+        }
+    }
+    return best;
+}
+
+Screenshot RunningEditor::shootView() {
+    shoot();
+    return m_x.grabWindow(viewWindow());
 }
 
 PixelBox DarkBox(const Screenshot& shot, int threshold) {

@@ -17,8 +17,9 @@ struct PixelBox {
 // The program running in a working directory, with its main window found.
 class RunningEditor {
 public:
-    // Starts the program in `workDir` (extra environment in `env`) and waits
-    // for its main window; window() is 0 when it did not appear.
+    // Starts the program in `workDir` (extra environment in `env`), with the
+    // program's rc/ and res/ linked into it, and waits for its main window;
+    // window() is 0 when it did not appear.
     explicit RunningEditor(const std::string& workDir, const std::vector<std::string>& env = {});
 
     X11Session& x() { return m_x; }
@@ -28,6 +29,11 @@ public:
 
     // Raises the main window, lets a few frames draw and reads it.
     Screenshot shoot();
+    // The same for the engine view alone.
+    Screenshot shootView();
+    // The engine view's native window (the largest window inside the main
+    // window that has none of its own); 0 when there is none.
+    XWindow viewWindow();
     // Resizes the main window from the outside and waits until it has that size.
     bool resizeTo(int width, int height);
 

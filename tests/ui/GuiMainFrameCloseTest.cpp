@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+#include <unistd.h>
 
 USING_NS_CC;
 
@@ -24,6 +25,8 @@ bool StartToolkit() {
     static char name[] = "ui_tests";
     static char* argv[] = {name, nullptr};
     setenv("GDK_BACKEND", "x11", 0);
+    // The window's pictures are found from the working directory.
+    if (chdir(FW_SOURCE_DIR) != 0) return false;
     wxDisableAsserts();
     wxApp::SetInstance(new wxApp);
     return wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
@@ -55,7 +58,7 @@ void CloseAndCheck(bool fromQueuedEvent) {
         e.Skip();
     });
     if (fromQueuedEvent)
-        frame->CallAfter([frame] { frame->Close(true); });  // may arrive inside a frame's polling
+        frame->CallAfter([frame] { frame->Close(true); }); // may arrive inside a frame's polling
     else
         frame->Close(true);
     PumpEvents(300);
@@ -67,8 +70,12 @@ void CloseAndCheck(bool fromQueuedEvent) {
     EXPECT_EQ(Director::getInstance()->getRunningScene(), nullptr);
 }
 
-}  // namespace
+} // namespace
 
-TEST(GuiMainFrameClose, CloseTrueRunsTheCloseSequence) { CloseAndCheck(false); }
+TEST(GuiMainFrameClose, CloseTrueRunsTheCloseSequence) {
+    CloseAndCheck(false);
+}
 
-TEST(GuiMainFrameClose, QueuedCloseDuringFramesRunsTheCloseSequence) { CloseAndCheck(true); }
+TEST(GuiMainFrameClose, QueuedCloseDuringFramesRunsTheCloseSequence) {
+    CloseAndCheck(true);
+}

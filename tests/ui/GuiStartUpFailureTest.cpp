@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 TEST(GuiStartUpFailure, OldOpenGLShowsTheMessageAndEndsWithFailureStatus) {
     TempDir work, logs;
+    // The window's pictures, as an installation has them beside the program.
+    for (const char* folder : {"rc", "res"})
+        ASSERT_EQ(symlink((std::string(FW_SOURCE_DIR) + "/" + folder).c_str(), work.file(folder).c_str()), 0);
     // Mesa reports whatever version this asks for.
-    ChildProcess editor(FW_FLAREWICK_EXE, {}, work.path(), {"MESA_GL_VERSION_OVERRIDE=1.4"},
-                        logs.file("log.txt"));
+    ChildProcess editor(FW_FLAREWICK_EXE, {}, work.path(), {"MESA_GL_VERSION_OVERRIDE=1.4"}, logs.file("log.txt"));
     // The message is a modal box: close it as a user would, then the program ends.
     X11Session x;
     ASSERT_TRUE(x.ok());
@@ -24,7 +28,6 @@ TEST(GuiStartUpFailure, OldOpenGLShowsTheMessageAndEndsWithFailureStatus) {
     EXPECT_TRUE(sawBox) << "no message box titled \"OpenGL version too old\"";
     EXPECT_EQ(editor.exitStatus(), 1);
     std::string log = ReadFileText(logs.file("log.txt"));
-    EXPECT_NE(log.find("OpenGL 1.5 or higher is required (your version is 1.4"), std::string::npos)
-        << log;
+    EXPECT_NE(log.find("OpenGL 1.5 or higher is required (your version is 1.4"), std::string::npos) << log;
     EXPECT_EQ(log.find("X Error"), std::string::npos) << log;
 }

@@ -1,0 +1,29 @@
+// LayoutReader: a panel with its background colour or gradient and background image.
+#ifndef __COCOSTUDIO_LAYOUTREADER_H__
+#define __COCOSTUDIO_LAYOUTREADER_H__
+
+#include "platform/CCPlatformMacros.h"
+
+namespace flatbuffers {
+class Table;
+struct WidgetOptions;
+} // namespace flatbuffers
+
+NS_CC_BEGIN
+class Node;
+class CsbFileReader;
+namespace ui {
+class Widget;
+}
+NS_CC_END
+
+namespace cocostudio {
+
+class CC_DLL LayoutReader {
+public:
+    static cocos2d::Node* createNodeWithFlatBuffers(const flatbuffers::Table* options, cocos2d::CsbFileReader& reader);
+};
+
+} // namespace cocostudio
+
+#endif // __COCOSTUDIO_LAYOUTREADER_H__

@@ -1,0 +1,29 @@
+// TextReader: a text widget with its font, size, area, alignment and colour.
+#ifndef __COCOSTUDIO_TEXTREADER_H__
+#define __COCOSTUDIO_TEXTREADER_H__
+
+#include "platform/CCPlatformMacros.h"
+
+namespace flatbuffers {
+class Table;
+struct WidgetOptions;
+} // namespace flatbuffers
+
+NS_CC_BEGIN
+class Node;
+class CsbFileReader;
+namespace ui {
+class Widget;
+}
+NS_CC_END
+
+namespace cocostudio {
+
+class CC_DLL TextReader {
+public:
+    static cocos2d::Node* createNodeWithFlatBuffers(const flatbuffers::Table* options, cocos2d::CsbFileReader& reader);
+};
+
+} // namespace cocostudio
+
+#endif // __COCOSTUDIO_TEXTREADER_H__

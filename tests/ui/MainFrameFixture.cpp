@@ -1,0 +1,156 @@
+// Test fixture: a real main window in this process, in a working directory with the program's pictures.
+#include "MainFrameFixture.h"
+
+#include "editor/ObjectTree.h"
+#include "editor/PropertyExtention.h"
+#include "editor/SelectionManager.h"
+#include "ui/MainFrame.h"
+
+#include "2d/CCScene.h"
+#include "base/CCDirector.h"
+
+#include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/image.h>
+#include <wx/init.h>
+#include <wx/msgdlg.h>
+
+#include <glib.h>
+#include <gtk/gtk.h>
+#include <gdk/gdkx.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+bool g_toolkit = false;
+
+bool StartToolkit() {
+    if (g_toolkit) return true;
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    setenv("GDK_BACKEND", "x11", 0);
+    setenv("GSETTINGS_BACKEND", "memory", 1);
+    wxDisableAsserts();
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) return false;
+    wxInitAllImageHandlers();
+    RegisterPropertyExtensions();
+    g_toolkit = true;
+    return true;
+}
+
+} // namespace
+
+int DialogRecorder::Enter(wxDialog* dialog) {
+    if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
+        boxes.push_back({box->GetCaption(), box->GetMessage()});
+        return wxID_OK;
+    }
+    ++otherDialogs;
+    return wxID_CANCEL;
+}
+
+void GuiMainFrameFixture::SetUp() {
+    ASSERT_TRUE(StartToolkit()) << "no X display for the main window";
+    // The program finds rc/ and res/ in its working directory.
+    m_work = std::make_unique<TempDir>();
+    ASSERT_EQ(symlink(FW_SOURCE_DIR "/rc", m_work->file("rc").c_str()), 0);
+    ASSERT_EQ(symlink(FW_SOURCE_DIR "/res", m_work->file("res").c_str()), 0);
+    char cwd[4096];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    m_oldDir = cwd;
+    ASSERT_EQ(chdir(m_work->path().c_str()), 0);
+
+    m_dialogs.Register();
+    m_frame = new MainFrame(nullptr);
+    m_frame->Show();
+    m_requests = std::make_shared<std::vector<FileRequest>>();
+    answerPaths({});
+    ASSERT_TRUE(pumpUntil([this] { return m_frame->IsShownOnScreen(); }));
+    pump(200);
+}
+
+void GuiMainFrameFixture::TearDown() {
+    if (m_frame) {
+        m_frame->Close(true);
+        pump(200);
+        wxTheApp->ProcessIdle();
+    }
+    m_dialogs.Unregister();
+    if (!m_oldDir.empty()) EXPECT_EQ(chdir(m_oldDir.c_str()), 0);
+}
+
+void GuiMainFrameFixture::pump(int ms) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        while (g_main_context_iteration(nullptr, FALSE)) {
+        }
+        wxTheApp->ProcessPendingEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    } while (std::chrono::steady_clock::now() < end);
+}
+
+bool GuiMainFrameFixture::pumpUntil(const std::function<bool()>& done, double seconds) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(static_cast<int>(seconds * 1000));
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        pump(10);
+    }
+    return true;
+}
+
+void GuiMainFrameFixture::command(int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(m_frame);
+    m_frame->ProcessWindowEvent(event);
+}
+
+void GuiMainFrameFixture::answerPaths(std::vector<wxString> paths) {
+    auto answers = std::make_shared<std::vector<wxString>>(std::move(paths));
+    auto requests = m_requests;
+    m_frame->documents().setAskPath([answers, requests](const FileRequest& request) {
+        requests->push_back(request);
+        if (answers->empty()) return wxString();
+        wxString next = answers->front();
+        answers->erase(answers->begin());
+        return next;
+    });
+}
+
+void GuiMainFrameFixture::focusFrame() {
+    m_frame->Raise();
+    GdkWindow* window = gtk_widget_get_window(static_cast<GtkWidget*>(m_frame->GetHandle()));
+    ASSERT_NE(window, nullptr);
+    // Without a window manager the frame gets the focus only when asked for it.
+    const std::string focus =
+        "xdotool windowfocus --sync " + std::to_string(gdk_x11_window_get_xid(window)) + " >/dev/null 2>&1";
+    EXPECT_EQ(std::system(focus.c_str()), 0);
+    pump(100);
+}
+
+std::vector<EditorObject*>& GuiMainFrameFixture::selection() {
+    return SelectionManager::getInstance()->selection;
+}
+
+std::vector<wxString> GuiMainFrameFixture::treeRows() {
+    std::vector<wxString> rows;
+    ObjectTree* tree = m_frame->objectTree();
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId item = tree->GetFirstChild(tree->GetRootItem(), cookie); item.IsOk();
+         item = tree->GetNextChild(tree->GetRootItem(), cookie))
+        rows.push_back(tree->GetItemText(item));
+    return rows;
+}
+
+int GuiMainFrameFixture::sceneChildCount() {
+    return static_cast<int>(cocos2d::Director::getInstance()->getRunningScene()->getChildrenCount());
+}
+
+std::string GuiMainFrameFixture::dataPath(const std::string& relative) const {
+    return std::string(FW_TESTDATA_DIR) + "/" + relative;
+}

@@ -1,0 +1,130 @@
+// Open, Save and Save As: choosing the path, loading particle files and backgrounds, writing the plist.
+#include "ui/DocumentCommands.h"
+
+#include "editor/RegisterEditorObject.h"
+#include "editor/SelectionManager.h"
+#include "particle/ParticleSystem2DEditor.h"
+#include "particle/PlistDocument.h"
+#include "ui/BackgroundLoader.h"
+#include "ui/EngineHost.h"
+
+#include "platform/CCFileUtils.h"
+
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+
+namespace {
+
+const wxString kChooserMessage = wxString::FromUTF8("保存C++源文件");
+const wxString kPlistWildcard = wxString::FromUTF8("字典文件(*.plist)|*.plist");
+
+void Notice(const wxString& text, const char* caption) {
+    wxMessageBox(text, wxString::FromUTF8(caption), wxOK | wxCENTRE);
+}
+
+std::string Narrow(const wxString& path) {
+    return std::string(path.utf8_str());
+}
+
+// Why the engine gave no particle system for path, as far as the engine's
+// own file functions can tell; empty when they find nothing wrong.
+wxString WhyNoParticleSystem(const std::string& path) {
+    cocos2d::FileUtils* files = cocos2d::FileUtils::getInstance();
+    if (!files->isFileExist(path)) return wxString::FromUTF8("文件不存在或无法读取。");
+    if (files->getValueMapFromFile(path).empty()) return wxString::FromUTF8("文件不是 plist 字典，或字典为空。");
+    return wxString::FromUTF8("文件中的粒子参数无法使用。");
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(wxWindow* parent, EngineHost& host)
+    : m_parent(parent),
+      m_host(host),
+      m_askPath([parent](const FileRequest& r) { return AskPathWithChooser(parent, r); }) {}
+
+wxString DocumentCommands::openWildcard() {
+    // The label of the last filter keeps its text; its pattern must carry no
+    // spaces, or the chooser matches no file at all.
+    return wxString::FromUTF8(
+        "字典文件(*.plist)|*.plist|Cocos Studio 文件(*.csb)|*.csb|Image png(*.png)|*.png|Image jpg(*.jpg) |*.jpg");
+}
+
+void DocumentCommands::open() {
+    m_host.pausePump();
+    const wxString path = m_askPath({kChooserMessage, openWildcard(), wxFD_OPEN | wxFD_FILE_MUST_EXIST});
+    if (!path.empty()) openPath(path);
+    m_host.resumePump();
+}
+
+void DocumentCommands::openPath(const wxString& path) {
+    if (path.Contains(wxS(".plist")))
+        openParticleFile(path);
+    else if (path.Contains(wxS(".csb")))
+        openBackground(path, true);
+    else if (path.Contains(wxS(".png")) || path.Contains(wxS(".jpg")))
+        openBackground(path, false);
+}
+
+void DocumentCommands::openParticleFile(const wxString& path) {
+    const std::string file = Narrow(path);
+    ParticleSystem2DEditor* object = ParticleSystem2DEditor::createFromFile(file);
+    if (!object) {
+        wxString text = wxString::FromUTF8("无法加载粒子文件！") + wxS("\n") + path;
+        const wxString why = WhyNoParticleSystem(file);
+        if (!why.empty()) text << wxS("\n") << why;
+        Notice(text, "提示");
+        return;
+    }
+    RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene);
+}
+
+void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
+    // The old background goes only once the new one has loaded.
+    const std::string file = Narrow(path);
+    std::string why;
+    cocos2d::Node* node = studioFile ? BackgroundLoader::fromStudioFile(file, &why) : BackgroundLoader::fromImage(file);
+    if (BackgroundLoader::replace(node)) return;
+    wxString text = wxString::FromUTF8("无法加载背景文件！") + wxS("\n") + path;
+    if (!why.empty()) text << wxS("\n") << wxString::FromUTF8(why.c_str());
+    Notice(text, "提示");
+}
+
+EditorObject* DocumentCommands::objectToSave() {
+    const auto& selection = SelectionManager::getInstance()->selection;
+    if (selection.empty() || !selection.front()) {
+        Notice(wxString::FromUTF8("没有选择保存的对象！"), "提示");
+        return nullptr;
+    }
+    return selection.front();
+}
+
+wxString DocumentCommands::askSavePath() {
+    return m_askPath({kChooserMessage, kPlistWildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT});
+}
+
+void DocumentCommands::save() {
+    EditorObject* object = objectToSave();
+    if (!object) return;
+    if (object->filePath.empty()) {
+        const wxString path = askSavePath();
+        if (path.empty()) return;
+        object->filePath = path;
+    }
+    write(object);
+}
+
+void DocumentCommands::saveAs() {
+    EditorObject* object = objectToSave();
+    if (!object) return;
+    const wxString path = askSavePath();
+    if (path.empty()) return;
+    object->filePath = path;
+    write(object);
+}
+
+void DocumentCommands::write(EditorObject* object) {
+    // The writer goes through a temporary file, so a failure leaves the file
+    // that was there before as it was.
+    if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, object->filePath))
+        Notice(wxString::FromUTF8("保存失败！"), "警告");
+}

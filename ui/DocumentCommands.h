@@ -1,0 +1,49 @@
+// The document commands of the main window: Open (particle file or background), Save and Save As.
+#pragma once
+
+#include "ui/FileRequest.h"
+
+#include <wx/string.h>
+
+class EngineHost;
+class EditorObject;
+class wxWindow;
+
+class DocumentCommands {
+public:
+    // parent owns the dialogs and message boxes; host's frame pump is
+    // stopped while the Open chooser is up.
+    DocumentCommands(wxWindow* parent, EngineHost& host);
+
+    // Replaces the file chooser (tests answer with paths of their own).
+    void setAskPath(AskPath ask) { m_askPath = std::move(ask); }
+
+    // Asks for a file and opens it; nothing happens when the user cancels.
+    void open();
+    // Opens path by what it contains: ".plist" anywhere makes it a particle
+    // file; otherwise ".csb", then ".png" or ".jpg", a background. Any other
+    // path loads nothing.
+    void openPath(const wxString& path);
+
+    // Saves the first selected object to its file, asking for one when it
+    // has none.
+    void save();
+    // Saves the first selected object to a file the user chooses, which
+    // becomes its file.
+    void saveAs();
+
+    // The filters of the Open chooser.
+    static wxString openWildcard();
+
+private:
+    void openParticleFile(const wxString& path);
+    void openBackground(const wxString& path, bool studioFile);
+    // The first selected object, or null after telling the user that there is none.
+    EditorObject* objectToSave();
+    wxString askSavePath();
+    void write(EditorObject* object);
+
+    wxWindow* m_parent;
+    EngineHost& m_host;
+    AskPath m_askPath;
+};

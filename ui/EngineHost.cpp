@@ -1,0 +1,184 @@
+// Hosting of the engine in the main window: start-up steps, frame pump, view layout and the close sequence.
+#include "ui/EngineHost.h"
+
+#include "app/AppDelegate.h"
+#include "app/EditorConfig.h"
+#include "ui/MainFrameIds.h"
+#include "view/GLViewMath.h"
+#include "view/wxCCGLViewImpl.h"
+
+#include "2d/CCLayer.h"
+#include "2d/CCScene.h"
+#include "base/CCAutoreleasePool.h"
+#include "base/CCDirector.h"
+#include "platform/CCCommon.h"
+#include "platform/CCFileUtils.h"
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/frame.h>
+
+#include <cstdio>
+
+USING_NS_CC;
+
+namespace {
+constexpr int kFrameMilliseconds = 20;
+} // namespace
+
+EngineHost::EngineHost(wxFrame* owner) : m_owner(owner) {}
+
+EngineHost::~EngineHost() {
+    if (m_timing.enabled()) std::fprintf(stderr, "frames after close %d\n", m_framesAfterClose);
+}
+
+bool EngineHost::start() {
+    ReadDesignSize(EditorConfig, m_designWidth, m_designHeight);
+
+    Director* director = Director::getInstance();
+    if (!dynamic_cast<wxGLViewImpl*>(director->getOpenGLView())) {
+        wxGLViewImpl* view = wxGLViewImpl::create(
+            "CocosCpp", Rect(0, 0, static_cast<float>(m_designWidth), static_cast<float>(m_designHeight)), m_owner,
+            1.0f);
+        if (view) {
+            director->setOpenGLView(view);
+            director->setClearColor(Color4F(0.5f, 0.5f, 0.5f, 1.0f));
+        }
+    }
+    m_glView = dynamic_cast<wxGLViewImpl*>(director->getOpenGLView());
+    if (!m_glView) {
+        abandonStartUp();
+        return false;
+    }
+
+    m_app = new AppDelegate;
+    m_app->applicationDidFinishLaunching();
+    m_glView->setDesignResolutionSize(static_cast<float>(m_designWidth), static_cast<float>(m_designHeight),
+                                      ResolutionPolicy::SHOW_ALL);
+    m_glView->retain();
+    FileUtils::getInstance()->addSearchPath("./res/", false);
+    return true;
+}
+
+// Without a GL view there is no editor: the view has said why (or this
+// says it), and the program ends with a failure status instead of running
+// on with nothing to draw into.
+void EngineHost::abandonStartUp() {
+    const std::string& reason = wxGLViewImpl::lastCreateError();
+    if (!reason.empty()) MessageBox(("The OpenGL view could not be created: " + reason).c_str(), "OpenGL error");
+    m_closing = true;
+    wxFrame* owner = m_owner;
+    owner->CallAfter([owner] {
+        wxTheApp->SetExitOnFrameDelete(false);
+        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->Exit(1);
+        owner->Destroy();
+    });
+}
+
+void EngineHost::startPump() {
+    if (!m_glView) return;
+    m_timer = new wxTimer(m_owner, ID_TICK_TIMER);
+    m_timer->Start(kFrameMilliseconds, wxTIMER_CONTINUOUS);
+
+    runFrame();
+
+    // The full layout follows with the first size event; until then the
+    // design area is placed for the view's present size.
+    wxSize client = m_glView->GetClientSize();
+    ViewMath::DesignAreaFit fit = ViewMath::FitDesignArea(client.x, client.y, m_designWidth, m_designHeight);
+    m_glView->setFrameSize(static_cast<float>(client.x), static_cast<float>(client.y));
+    m_glView->setViewPortInPoints(fit.x, fit.y, static_cast<float>(fit.width), static_cast<float>(fit.height));
+}
+
+void EngineHost::tick() {
+    if (m_closing) return;
+    runFrame();
+}
+
+void EngineHost::runFrame() {
+    if (!m_glView) return;
+    if (m_closing) ++m_framesAfterClose;
+    m_timing.tickStarted();
+    // A modal dialog opened by a command that this frame's polling
+    // dispatched runs its own loop, in which later ticks nest.
+    ++m_frameDepth;
+    Director::getInstance()->mainLoop();
+    m_glView->pollEvents();
+    --m_frameDepth;
+    m_timing.tickEnded();
+    // A close that arrived while the frame dispatched events is carried out
+    // now that the director is no longer inside its loop.
+    if (m_destroyPending && m_frameDepth == 0) m_owner->Destroy();
+}
+
+void EngineHost::pausePump() {
+    if (!m_timer || !m_timer->IsRunning()) return;
+    m_pausedInterval = m_timer->GetInterval();
+    m_timer->Stop();
+}
+
+void EngineHost::resumePump() {
+    if (!m_timer || m_closing || m_pausedInterval <= 0) return;
+    m_timer->Start(m_pausedInterval, wxTIMER_CONTINUOUS);
+    m_pausedInterval = 0;
+}
+
+bool EngineHost::pumpRunning() const {
+    return m_timer && m_timer->IsRunning();
+}
+
+void EngineHost::layoutView() {
+    if (m_closing || !m_glView) return;
+    Director* director = Director::getInstance();
+    Scene* scene = director->getRunningScene();
+    if (!scene) return;
+
+    wxSize client = m_glView->GetClientSize();
+    ViewMath::DesignAreaFit fit = ViewMath::FitDesignArea(client.x, client.y, m_designWidth, m_designHeight);
+    m_glView->setFrameSize(static_cast<float>(client.x), static_cast<float>(client.y));
+    m_glView->setDesignResolutionSize(static_cast<float>(m_designWidth), static_cast<float>(m_designHeight),
+                                      ResolutionPolicy::SHOW_ALL);
+    m_glView->setViewPortInPoints(fit.x, fit.y, static_cast<float>(fit.width), static_cast<float>(fit.height));
+    m_glView->applyDisplayRect();
+
+    if (auto* background = dynamic_cast<LayerColor*>(scene->getChildByName("default_bg_layer")))
+        background->setContentSize(director->getWinSize());
+}
+
+bool EngineHost::close() {
+    if (m_frameDepth > 0) {
+        // Purging the director from inside its own main loop would pull it
+        // out from under the running frame.
+        m_closing = true;
+        m_destroyPending = true;
+        return false;
+    }
+    if (m_closed) return true;
+    m_closed = true;
+    m_closing = true;
+    m_destroyPending = false;
+    if (m_glView) {
+        Director* director = Director::getInstance();
+        GLView* view = director->getOpenGLView();
+        if (view && view->isOpenGLReady()) {
+            director->end();
+            director->mainLoop();
+        }
+        // Objects made since the last frame are still held by the pool; the
+        // purge frame does not drain it, and they must go while the window
+        // whose tree lists them still exists.
+        PoolManager::getInstance()->getCurrentPool()->clear();
+        m_glView->release();
+        m_glView = nullptr;
+    }
+    if (m_timer) {
+        m_timer->ClearEventHashTable();
+        m_timer->Stop();
+    }
+    delete m_app;
+    m_app = nullptr;
+    delete m_timer;
+    m_timer = nullptr;
+    if (m_timing.enabled()) std::fprintf(stderr, "%s\n", m_timing.summary().c_str());
+    return true;
+}

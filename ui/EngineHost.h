@@ -1,0 +1,62 @@
+// Hosting of the engine in the main window: view and director start-up, the frame pump, view layout, shut-down.
+#pragma once
+
+#include <wx/timer.h>
+
+#include "ui/FrameTimingLog.h"
+
+class AppDelegate;
+class wxFrame;
+class wxGLViewImpl;
+
+class EngineHost {
+public:
+    explicit EngineHost(wxFrame* owner);
+    ~EngineHost();
+    EngineHost(const EngineHost&) = delete;
+    EngineHost& operator=(const EngineHost&) = delete;
+
+    // Design size from the configuration, the engine view on the owner, the
+    // director, the delegate's scene, design resolution and "./res/". False
+    // when no GL view could be made: the program is then ended with a
+    // failure status once its event loop runs.
+    bool start();
+    // The 20 ms frame timer, one frame at once and a first fit of the view.
+    void startPump();
+    // One engine frame and the dispatch of every waiting window message.
+    void tick();
+    // Fits the design area into the engine view, at most 1:1, centred.
+    void layoutView();
+
+    // No engine frames while a modal dialog of the editor's own runs.
+    void pausePump();
+    void resumePump();
+    bool pumpRunning() const;
+
+    // The close sequence. False while a frame is running: the sequence is
+    // then carried out, and the owner destroyed, when that frame ends.
+    bool close();
+
+    wxGLViewImpl* view() const { return m_glView; }
+    int designWidth() const { return m_designWidth; }
+    int designHeight() const { return m_designHeight; }
+
+private:
+    void abandonStartUp();
+    void runFrame();
+
+    wxFrame* m_owner;
+    wxTimer* m_timer = nullptr;
+    AppDelegate* m_app = nullptr;
+    bool m_closing = false;
+    int m_designWidth = 640;
+    int m_designHeight = 960;
+    int m_pausedInterval = 0; // interval to restart with; 0 while not paused
+
+    wxGLViewImpl* m_glView = nullptr; // one extra reference until the close sequence
+    int m_frameDepth = 0;             // frames, with their event polling, now running
+    bool m_destroyPending = false;    // a close arrived during a frame
+    bool m_closed = false;            // the close sequence has run
+    FrameTimingLog m_timing;
+    int m_framesAfterClose = 0; // must stay 0; reported with the timing figures
+};

@@ -1,0 +1,156 @@
+// Layout of the main window: the menus and tools come from tables that one builder each walks.
+#include "ui/uiMainFrame.h"
+
+#include "ui/MainFrameIds.h"
+
+#include <wx/aui/auibar.h>
+#include <wx/bitmap.h>
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+
+// One menu entry. A row without a label is a separator; a row with a
+// submenu table opens that submenu.
+struct uiMainFrame::MenuRow {
+    const char* label = nullptr;
+    const char* accelerator = nullptr;
+    int id = wxID_ANY;
+    const char* bitmap = nullptr;
+    const char* help = "";
+    wxMenuItem* uiMainFrame::*item = nullptr;
+    const MenuTable* submenu = nullptr;
+};
+
+struct uiMainFrame::MenuTable {
+    const char* title;
+    wxMenu* uiMainFrame::*menu;
+    std::initializer_list<MenuRow> rows;
+};
+
+struct uiMainFrame::ToolRow {
+    int id; // wxID_SEPARATOR for a separator
+    const char* label;
+    const char* tooltip;
+    const char* bitmap;
+    wxAuiToolBarItem* uiMainFrame::*tool;
+};
+
+namespace {
+
+// Icons are files of the installation, found from the working directory; a
+// missing one leaves its entry without a picture.
+wxBitmap LoadIcon(const char* file) {
+    return file ? wxBitmap(wxString::FromUTF8(file), wxBITMAP_TYPE_ANY) : wxBitmap();
+}
+
+} // namespace
+
+uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxPoint& pos, const wxSize& size, long)
+    : wxFrame(nullptr, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
+    SetSizeHints(wxDefaultSize, wxDefaultSize);
+
+    // The two creation submenus are filled by the window that owns the commands.
+    static const MenuTable create = {"创建", &uiMainFrame::m_menuCreate, {}};
+    static const MenuTable fromExample = {"从示例创建", &uiMainFrame::m_menuCreateFromExample, {}};
+    static const MenuTable window = {
+        "窗口",
+        &uiMainFrame::m_menuWindow,
+        {
+            {"对象窗口", nullptr, ID_SHOW_OBJECT_PANE, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemObjectPane},
+            {"属性窗口", nullptr, ID_SHOW_PROPERTY_PANE, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemPropertyPane},
+            {"工具条", nullptr, ID_SHOW_TOOLBAR, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemToolbar},
+        }};
+    static const MenuTable menus[] = {
+        {"文件(&F)",
+         &uiMainFrame::m_menuFile,
+         {
+             {"新建(&N)", "CTRL+N", wxID_NEW, "rc/wxART_NEW.png", "", &uiMainFrame::m_menuItemNew},
+             {"打开(&O)", "CTRL+O", wxID_OPEN, "rc/wxART_FILE_OPEN.png", "", &uiMainFrame::m_menuItemOpen},
+             {"保存(&S)", "CTRL+S", wxID_SAVE, "rc/wxART_FILE_SAVE.png", "", &uiMainFrame::m_menuItemSave},
+             {"另存为", "CTRL+SHIFT+S", wxID_SAVEAS, "rc/wxART_FILE_SAVE_AS.png", "", &uiMainFrame::m_menuItemSaveAs},
+             {},
+             {"关闭(&Q)", "CTRL+Q", wxID_EXIT, "rc/wxART_QUIT.png", "", &uiMainFrame::m_menuItemClose},
+         }},
+        {"编辑(&E)",
+         &uiMainFrame::m_menuEdit,
+         {
+             {"创建", nullptr, wxID_ANY, "rc/wxART_PLUS.png", "", nullptr, &create},
+             {"从示例创建", nullptr, wxID_ANY, "rc/wxART_PLUS.png", "", nullptr, &fromExample},
+             {},
+             {"删除(&D)", nullptr, wxID_DELETE, "rc/wxART_DELETE.png"},
+             {},
+             {"重播", "CTRL+R", ID_REPLAY, "rc/ID_REPLAY.png"},
+             {},
+             {"动作窗口", nullptr, ID_ACTION_WINDOW, "rc/wxART_NULL.png"},
+         }},
+        {"设置(&S)",
+         &uiMainFrame::m_menuSettings,
+         {
+             {"设置分辨率", nullptr, ID_SET_RESOLUTION, "rc/wxART_NULL.png", "设置设计分辨率"},
+             {"添加工作目录", nullptr, ID_ADD_WORK_PATH, "rc/wxART_NULL.png"},
+             {"窗口", nullptr, wxID_ANY, "rc/wxART_NULL.png", "", nullptr, &window},
+         }},
+        {"帮助(&H)",
+         &uiMainFrame::m_menuHelp,
+         {
+             {"帮助", "F1", wxID_HELP, "rc/wxART_HELP.png"},
+             {"检测更新", nullptr, ID_CHECK_UPDATE, "rc/wxART_GO_DOWN.png"},
+             {},
+             {"关于...", nullptr, wxID_ABOUT, "rc/wxART_NULL.png"},
+         }},
+    };
+    static const ToolRow tools[] = {
+        {wxID_NEW, "tool", "新建", "rc/wxART_NEW.png", &uiMainFrame::m_toolNew},
+        {wxID_OPEN, "tool", "打开", "rc/wxART_FILE_OPEN.png", &uiMainFrame::m_toolOpen},
+        {wxID_SAVE, "tool", "保存", "rc/wxART_FILE_SAVE.png", &uiMainFrame::m_toolSave},
+        {wxID_SAVEAS, "tool", "另存为", "rc/wxART_FILE_SAVE_AS.png", &uiMainFrame::m_toolSaveAs},
+        {wxID_SEPARATOR, nullptr, nullptr, nullptr, nullptr},
+        {ID_NEW_PARTICLE, "tool", "新创建粒子", "rc/wxART_PLUS.png", &uiMainFrame::m_toolNewParticle},
+        {wxID_DELETE, "tool", "删除", "rc/wxART_DELETE.png", &uiMainFrame::m_toolDelete},
+        {wxID_SEPARATOR, nullptr, nullptr, nullptr, nullptr},
+        {ID_REPLAY, "replay", "", "rc/ID_REPLAY.png", &uiMainFrame::m_toolReplay},
+    };
+
+    m_menubar = new wxMenuBar(0);
+    for (const MenuTable& table : menus) m_menubar->Append(buildMenu(table), wxString::FromUTF8(table.title));
+    SetMenuBar(m_menubar);
+
+    m_statusBar = CreateStatusBar(1, wxSTB_SIZEGRIP, wxID_ANY);
+
+    m_toolBar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxAUI_TB_HORZ_LAYOUT);
+    for (const ToolRow& row : tools) {
+        if (row.id == wxID_SEPARATOR) {
+            m_toolBar->AddSeparator();
+            continue;
+        }
+        this->*row.tool = m_toolBar->AddTool(row.id, wxString::FromUTF8(row.label), LoadIcon(row.bitmap), wxNullBitmap,
+                                             wxITEM_NORMAL, wxString::FromUTF8(row.tooltip), wxEmptyString, nullptr);
+    }
+    m_toolBar->Realize();
+
+    Centre(wxBOTH);
+}
+
+wxMenu* uiMainFrame::buildMenu(const MenuTable& table) {
+    auto* menu = new wxMenu();
+    this->*table.menu = menu;
+    for (const MenuRow& row : table.rows) {
+        if (!row.label) {
+            menu->AppendSeparator();
+            continue;
+        }
+        wxString text = wxString::FromUTF8(row.label);
+        if (row.accelerator) text << wxS('\t') << row.accelerator;
+        const wxString help = wxString::FromUTF8(row.help);
+        wxMenuItem* item;
+        if (row.submenu) {
+            item = new wxMenuItem(menu, row.id, text, help, wxITEM_NORMAL, buildMenu(*row.submenu));
+            item->SetBitmap(LoadIcon(row.bitmap));
+        } else {
+            item = new wxMenuItem(menu, row.id, text, help, wxITEM_NORMAL);
+            item->SetBitmap(LoadIcon(row.bitmap));
+        }
+        menu->Append(item);
+        if (row.item) this->*row.item = item;
+    }
+    return menu;
+}
