@@ -18,15 +18,16 @@
 #include <wx/evtloop.h>
 #include <wx/frame.h>
 
+#include <chrono>
 #include <cstdio>
 
 USING_NS_CC;
 
 namespace {
-constexpr int kFrameMilliseconds = 20;
+constexpr std::chrono::milliseconds kFramePeriod(20);
 } // namespace
 
-EngineHost::EngineHost(wxFrame* owner) : m_owner(owner) {}
+EngineHost::EngineHost(wxFrame* owner) : m_owner(owner), m_pacer(kFramePeriod) {}
 
 EngineHost::~EngineHost() {
     if (m_timing.enabled()) std::fprintf(stderr, "frames after close %d\n", m_framesAfterClose);
@@ -78,7 +79,7 @@ void EngineHost::abandonStartUp() {
 void EngineHost::startPump() {
     if (!m_glView) return;
     m_timer = new wxTimer(m_owner, ID_TICK_TIMER);
-    m_timer->Start(kFrameMilliseconds, wxTIMER_CONTINUOUS);
+    armTimer(m_pacer.start(FramePacer::Clock::now()));
 
     runFrame();
 
@@ -90,9 +91,25 @@ void EngineHost::startPump() {
     m_glView->setViewPortInPoints(fit.x, fit.y, static_cast<float>(fit.width), static_cast<float>(fit.height));
 }
 
+// A repeating toolkit timer counts its period from when its handler ran, so
+// every millisecond a frame takes (and every late wake-up) stretches the
+// period: 20 ms became 25 ms (40 frames a second) here. The next tick is armed
+// for a fixed deadline before the frame runs instead.
 void EngineHost::tick() {
     if (m_closing) return;
+    // A tick that fires while a frame polls the events of its own loop waits
+    // for that frame to end: frames nest only inside a modal dialog's loop,
+    // never one inside the other because a frame took longer than a period.
+    if (m_frameDepth > 0 && wxEventLoopBase::GetActive() == m_frameLoop) {
+        m_tickDeferred = true;
+        return;
+    }
+    if (!m_paused) armTimer(m_pacer.nextWait(FramePacer::Clock::now()));
     runFrame();
+}
+
+void EngineHost::armTimer(FramePacer::Clock::duration wait) {
+    if (m_timer) m_timer->StartOnce(FramePacer::toTimerMilliseconds(wait));
 }
 
 void EngineHost::runFrame() {
@@ -102,29 +119,37 @@ void EngineHost::runFrame() {
     // A modal dialog opened by a command that this frame's polling
     // dispatched runs its own loop, in which later ticks nest.
     ++m_frameDepth;
+    wxEventLoopBase* outerLoop = m_frameLoop;
+    m_frameLoop = wxEventLoopBase::GetActive();
     Director::getInstance()->mainLoop();
     m_glView->pollEvents();
+    m_frameLoop = outerLoop;
     --m_frameDepth;
     m_timing.tickEnded();
+    if (m_tickDeferred && !m_closing && !m_paused) {
+        m_tickDeferred = false;
+        armTimer(FramePacer::Clock::duration::zero());
+    }
     // A close that arrived while the frame dispatched events is carried out
     // now that the director is no longer inside its loop.
     if (m_destroyPending && m_frameDepth == 0) m_owner->Destroy();
 }
 
 void EngineHost::pausePump() {
-    if (!m_timer || !m_timer->IsRunning()) return;
-    m_pausedInterval = m_timer->GetInterval();
+    if (!m_timer || m_paused) return;
+    m_paused = true;
     m_timer->Stop();
 }
 
 void EngineHost::resumePump() {
-    if (!m_timer || m_closing || m_pausedInterval <= 0) return;
-    m_timer->Start(m_pausedInterval, wxTIMER_CONTINUOUS);
-    m_pausedInterval = 0;
+    if (!m_timer || m_closing || !m_paused) return;
+    m_paused = false;
+    // The time spent paused is not made up: a new grid starts now.
+    armTimer(m_pacer.start(FramePacer::Clock::now()));
 }
 
 bool EngineHost::pumpRunning() const {
-    return m_timer && m_timer->IsRunning();
+    return m_timer && !m_paused && !m_closing;
 }
 
 void EngineHost::layoutView() {

@@ -10,17 +10,16 @@ FramePacer::Clock::duration FramePacer::start(Clock::time_point now) {
     return m_period;
 }
 
-FramePacer::Clock::duration FramePacer::afterTick(Clock::time_point now) {
+FramePacer::Clock::duration FramePacer::nextWait(Clock::time_point now) {
     m_next += m_period;
-    if (now < m_next) return m_next - now;
-    const Clock::duration late = now - m_next;
-    if (late >= m_period) {
-        // Too far behind to catch up: the missed deadlines are dropped and
-        // the grid restarts here.
-        m_missed += static_cast<long>(late / m_period);
-        m_next = now;
+    if (m_next <= now) {
+        // A stall: the deadlines already passed are dropped and the grid
+        // goes on from the first one ahead, in the same phase.
+        const auto passed = (now - m_next) / m_period + 1;
+        m_missed += static_cast<long>(passed);
+        m_next += passed * m_period;
     }
-    return Clock::duration::zero();
+    return m_next - now;
 }
 
 int FramePacer::toTimerMilliseconds(Clock::duration wait) {

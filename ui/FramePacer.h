@@ -4,12 +4,13 @@
 
 #include <chrono>
 
-// Deadlines lie at start + k x period. After each tick the pump asks how long
-// to wait for the next one: the wait shrinks by whatever the tick (and the
-// lateness of its timer) took, so the rate holds and the phase does not
-// drift. A tick that ends past the next deadline is followed at once; one
-// that overran by a whole period or more drops the deadlines it missed and
-// starts a new grid from now, so a stall is never followed by a burst.
+// Deadlines lie at start + k x period. When a tick begins, the pump asks how
+// long to wait for the next deadline and arms a one-shot timer for it before
+// running the frame: the wait shrinks by however late the tick began, so the
+// rate holds and the phase does not drift, and a frame of a few milliseconds
+// does not stretch the period. A frame that overruns the next deadline is
+// followed at once (its timer is already due); deadlines that passed entirely
+// during a stall are dropped, never made up in a burst.
 class FramePacer {
 public:
     using Clock = std::chrono::steady_clock;
@@ -22,15 +23,16 @@ public:
     // first deadline is one period after `now`. Returns the wait until it.
     Clock::duration start(Clock::time_point now);
 
-    // A tick has just ended at `now`: the wait until the next deadline
-    // (zero when it has already passed).
-    Clock::duration afterTick(Clock::time_point now);
+    // A tick begins at `now`: the wait until the deadline after the one it
+    // was armed for, or, when that has passed too, until the first one still
+    // ahead.
+    Clock::duration nextWait(Clock::time_point now);
 
     // The same wait in whole milliseconds for a millisecond timer, rounded to
     // the nearest and at least 1.
     static int toTimerMilliseconds(Clock::duration wait);
 
-    // Deadlines dropped because a tick overran them.
+    // Deadlines dropped because no tick began before the following one.
     long missedDeadlines() const { return m_missed; }
     Clock::time_point nextDeadline() const { return m_next; }
 

@@ -1,7 +1,9 @@
 // The frame pump's pacing: ticks stay on a 20 ms grid whatever a tick costs, without drift or bursts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <vector>
 
 #include "ui/FramePacer.h"
 
@@ -13,17 +15,19 @@ namespace {
 const Clock::duration kPeriod = milliseconds(20);
 
 // Drives a pacer the way the pump does, with a simulated clock: each tick
-// starts `latency` after its timer was due and runs for `work(k)`.
+// begins `latency` after its timer was due (or when the previous frame ends,
+// if later), arms the timer for the next deadline and runs for `work(k)`.
 template <class Work>
 std::vector<Clock::time_point> runTicks(FramePacer& pacer, Clock::time_point t0, int ticks, Clock::duration latency,
                                         Work work) {
     std::vector<Clock::time_point> starts;
     Clock::time_point due = t0 + pacer.start(t0);
+    Clock::time_point previousEnd = t0;
     for (int k = 0; k < ticks; ++k) {
-        const Clock::time_point start = due + latency;
+        const Clock::time_point start = std::max(due + latency, previousEnd);
         starts.push_back(start);
-        const Clock::time_point end = start + work(k);
-        due = end + pacer.afterTick(end);
+        due = start + pacer.nextWait(start);
+        previousEnd = start + work(k);
     }
     return starts;
 }
@@ -57,15 +61,15 @@ TEST(FramePacer, AnOverrunIsFollowedAtOnceAndThenTheGridResumes) {
 TEST(FramePacer, AStallDropsTheMissedDeadlinesInsteadOfBursting) {
     FramePacer pacer(kPeriod);
     const Clock::time_point t0{};
-    // Tick 1 stalls for 95 ms (a slow file, say): the deadlines at 60, 80, 100
-    // and 120 pass; one tick follows at once for them, the other three are
-    // dropped, and a new grid starts there.
+    // Tick 1 stalls for 95 ms (a slow file, say): its successor, due at 60,
+    // begins as it ends at 135; the deadlines at 80, 100 and 120 are dropped
+    // and the grid goes on at 140 in its old phase.
     auto starts = runTicks(pacer, t0, 6, Clock::duration::zero(),
                            [](int k) { return k == 1 ? milliseconds(95) : milliseconds(2); });
     EXPECT_EQ(starts[1] - t0, milliseconds(40));
     EXPECT_EQ(starts[2] - t0, milliseconds(135));
-    EXPECT_EQ(starts[3] - t0, milliseconds(155));
-    EXPECT_EQ(starts[5] - t0, milliseconds(195));
+    EXPECT_EQ(starts[3] - t0, milliseconds(140));
+    EXPECT_EQ(starts[5] - t0, milliseconds(180));
     EXPECT_EQ(pacer.missedDeadlines(), 3);
 }
 
@@ -73,12 +77,12 @@ TEST(FramePacer, StartingAgainBeginsANewGridFromNow) {
     FramePacer pacer(kPeriod);
     const Clock::time_point t0{};
     EXPECT_EQ(pacer.start(t0), kPeriod);
-    EXPECT_EQ(pacer.afterTick(t0 + milliseconds(25)), milliseconds(15));
+    EXPECT_EQ(pacer.nextWait(t0 + milliseconds(25)), milliseconds(15));
     // Stopped for a while, then restarted: no catching up on the pause.
     const Clock::time_point later = t0 + seconds(3) + microseconds(300);
     EXPECT_EQ(pacer.start(later), kPeriod);
     EXPECT_EQ(pacer.nextDeadline(), later + kPeriod);
-    EXPECT_EQ(pacer.afterTick(later + milliseconds(24)), milliseconds(16));
+    EXPECT_EQ(pacer.nextWait(later + milliseconds(24)), milliseconds(16));
     EXPECT_EQ(pacer.missedDeadlines(), 0);
 }
 
