@@ -18,31 +18,16 @@
 #include <wx/evtloop.h>
 #include <wx/frame.h>
 
+#include <chrono>
 #include <cstdio>
 
 USING_NS_CC;
 
 namespace {
-constexpr int kFrameMilliseconds = 20;
+constexpr std::chrono::milliseconds kFramePeriod(20);
 } // namespace
 
-// Frames while a dialog runs its own loop inside a tick: the frame timer's
-// event source is still being dispatched there, and the event loop never
-// dispatches a source inside itself, so that timer stays silent until the
-// dialog closes. This timer is a source of its own.
-class EngineHost::NestedPump : public wxTimer {
-public:
-    explicit NestedPump(EngineHost& host) : m_host(host) {}
-    void Notify() override {
-        // A pump paused for a dialog (Open) stays paused.
-        if (m_host.pumpRunning()) m_host.tick();
-    }
-
-private:
-    EngineHost& m_host;
-};
-
-EngineHost::EngineHost(wxFrame* owner) : m_owner(owner) {}
+EngineHost::EngineHost(wxFrame* owner) : m_owner(owner), m_pacer(kFramePeriod) {}
 
 EngineHost::~EngineHost() {
     if (m_timing.enabled()) std::fprintf(stderr, "frames after close %d\n", m_framesAfterClose);
@@ -94,8 +79,7 @@ void EngineHost::abandonStartUp() {
 void EngineHost::startPump() {
     if (!m_glView) return;
     m_timer = new wxTimer(m_owner, ID_TICK_TIMER);
-    m_timer->Start(kFrameMilliseconds, wxTIMER_CONTINUOUS);
-    m_nestedPump = new NestedPump(*this);
+    armTimer(m_pacer.start(FramePacer::Clock::now()));
 
     runFrame();
 
@@ -107,12 +91,28 @@ void EngineHost::startPump() {
     m_glView->setViewPortInPoints(fit.x, fit.y, static_cast<float>(fit.width), static_cast<float>(fit.height));
 }
 
+// A repeating toolkit timer counts its period from when its handler ran, so
+// every millisecond a frame takes (and every late wake-up) stretches the
+// period: 20 ms became 25 ms (40 frames a second) here. The next tick is armed
+// for a fixed deadline before the frame runs instead.
 void EngineHost::tick() {
     if (m_closing) return;
+    // A tick that fires while a frame polls the events of its own loop waits
+    // for that frame to end: frames nest only inside a modal dialog's loop,
+    // never one inside the other because a frame took longer than a period.
+    if (m_frameDepth > 0 && wxEventLoopBase::GetActive() == m_frameLoop) {
+        m_tickDeferred = true;
+        return;
+    }
+    if (!m_paused) armTimer(m_pacer.nextWait(FramePacer::Clock::now()));
     // Closing, floating or docking a pane resizes the view without a size
     // event of the window; the design area follows before the next frame.
     if (m_glView && m_glView->GetClientSize() != m_laidOutSize) layoutView();
     runFrame();
+}
+
+void EngineHost::armTimer(FramePacer::Clock::duration wait) {
+    if (m_timer) m_timer->StartOnce(FramePacer::toTimerMilliseconds(wait));
 }
 
 void EngineHost::runFrame() {
@@ -122,32 +122,37 @@ void EngineHost::runFrame() {
     // A modal dialog opened by a command that this frame's polling
     // dispatched runs its own loop, in which later ticks nest.
     ++m_frameDepth;
+    wxEventLoopBase* outerLoop = m_frameLoop;
+    m_frameLoop = wxEventLoopBase::GetActive();
     Director::getInstance()->mainLoop();
-    const bool outermost = m_frameDepth == 1 && m_nestedPump;
-    if (outermost) m_nestedPump->Start(kFrameMilliseconds, wxTIMER_CONTINUOUS);
     m_glView->pollEvents();
-    if (outermost && m_nestedPump) m_nestedPump->Stop();
+    m_frameLoop = outerLoop;
     --m_frameDepth;
     m_timing.tickEnded();
+    if (m_tickDeferred && !m_closing && !m_paused) {
+        m_tickDeferred = false;
+        armTimer(FramePacer::Clock::duration::zero());
+    }
     // A close that arrived while the frame dispatched events is carried out
     // now that the director is no longer inside its loop.
     if (m_destroyPending && m_frameDepth == 0) m_owner->Destroy();
 }
 
 void EngineHost::pausePump() {
-    if (!m_timer || !m_timer->IsRunning()) return;
-    m_pausedInterval = m_timer->GetInterval();
+    if (!m_timer || m_paused) return;
+    m_paused = true;
     m_timer->Stop();
 }
 
 void EngineHost::resumePump() {
-    if (!m_timer || m_closing || m_pausedInterval <= 0) return;
-    m_timer->Start(m_pausedInterval, wxTIMER_CONTINUOUS);
-    m_pausedInterval = 0;
+    if (!m_timer || m_closing || !m_paused) return;
+    m_paused = false;
+    // The time spent paused is not made up: a new grid starts now.
+    armTimer(m_pacer.start(FramePacer::Clock::now()));
 }
 
 bool EngineHost::pumpRunning() const {
-    return m_timer && m_timer->IsRunning();
+    return m_timer && !m_paused && !m_closing;
 }
 
 void EngineHost::layoutView() {
@@ -203,9 +208,6 @@ bool EngineHost::close() {
     m_app = nullptr;
     delete m_timer;
     m_timer = nullptr;
-    if (m_nestedPump) m_nestedPump->Stop();
-    delete m_nestedPump;
-    m_nestedPump = nullptr;
     if (m_timing.enabled()) std::fprintf(stderr, "%s\n", m_timing.summary().c_str());
     return true;
 }

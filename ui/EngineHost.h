@@ -4,9 +4,11 @@
 #include <wx/gdicmn.h>
 #include <wx/timer.h>
 
+#include "ui/FramePacer.h"
 #include "ui/FrameTimingLog.h"
 
 class AppDelegate;
+class wxEventLoopBase;
 class wxFrame;
 class wxGLViewImpl;
 
@@ -22,7 +24,8 @@ public:
     // when no GL view could be made: the program is then ended with a
     // failure status once its event loop runs.
     bool start();
-    // The 20 ms frame timer, one frame at once and a first fit of the view.
+    // The frame timer (a tick every 20 ms, paced against the clock), one
+    // frame at once and a first fit of the view.
     void startPump();
     // One engine frame and the dispatch of every waiting window message.
     void tick();
@@ -48,20 +51,22 @@ public:
     int designHeight() const { return m_designHeight; }
 
 private:
-    class NestedPump;
-
     void abandonStartUp();
     void runFrame();
+    // Arms the one-shot frame timer for the pacer's next deadline.
+    void armTimer(FramePacer::Clock::duration wait);
 
     wxFrame* m_owner;
     wxTimer* m_timer = nullptr;
-    NestedPump* m_nestedPump = nullptr; // frames inside dialogs opened during a tick
     AppDelegate* m_app = nullptr;
     bool m_closing = false;
     int m_designWidth = 640;
     int m_designHeight = 960;
-    int m_pausedInterval = 0;
-    wxSize m_laidOutSize; // the view's size at the last layout // interval to restart with; 0 while not paused
+    wxSize m_laidOutSize; // the view's size at the last layout
+    bool m_paused = false;
+    FramePacer m_pacer;
+    wxEventLoopBase* m_frameLoop = nullptr; // event loop of the innermost running frame
+    bool m_tickDeferred = false;            // a tick came while a frame of its own loop ran
 
     wxGLViewImpl* m_glView = nullptr; // one extra reference until the close sequence
     int m_frameDepth = 0;             // frames, with their event polling, now running

@@ -2,31 +2,38 @@
 #pragma once
 
 #include <chrono>
+#include <deque>
 #include <string>
-#include <vector>
 
 class FrameTimingLog {
 public:
+    using Clock = std::chrono::steady_clock;
+
     // Enabled when the environment variable FLAREWICK_FRAME_STATS is set.
     FrameTimingLog();
+    explicit FrameTimingLog(bool enabled) : m_enabled(enabled) {}
     bool enabled() const { return m_enabled; }
 
     void tickStarted();
     void tickEnded();
+    // One tick that ran from `start` to `end` (what the two calls above record).
+    void record(Clock::time_point start, Clock::time_point end);
 
-    // "frames N in S s: F fps; tick median M ms, p95 P ms" for the first ten
-    // seconds of ticks (or all of them when the run was shorter), then
-    // "; longest gap G ms" between the starts of two ticks over the whole run.
+    // "frames N in S s: F fps; tick median M ms, p95 P ms" over the last ten
+    // seconds of ticks (or all of them when the run was shorter): the figures
+    // of what was on screen before the program closed, not of its start-up;
+    // then "; longest gap G ms" between the starts of two ticks over the whole run.
     std::string summary() const;
     double longestGapMs() const { return m_longestGapMs; }
 
 private:
-    using Clock = std::chrono::steady_clock;
+    struct Tick {
+        Clock::time_point start;
+        double milliseconds;
+    };
     bool m_enabled = false;
-    Clock::time_point m_first{};
     Clock::time_point m_start{};
-    Clock::time_point m_lastInWindow{};
-    std::vector<double> m_tickMs;
+    std::deque<Tick> m_ticks;
     Clock::time_point m_previousStart{};
     double m_longestGapMs = 0;
 };

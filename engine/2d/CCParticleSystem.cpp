@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "2d/CCParticleSystemStep.h"
 #include "base/ccMacros.h"
 #include "renderer/CCTexture2D.h"
 
@@ -22,19 +23,6 @@ inline float randomMinus1To1(uint32_t* seed) {
     float f;
     std::memcpy(&f, &bits, sizeof f);
     return f - 3.0f;
-}
-
-// The game's normalisation: a vector whose squared length is exactly 1 is left
-// unwritten, so a particle 1 pt from the centre gets no radial or tangential
-// acceleration that frame; the preview shows the same.
-inline void radialUnit(float x, float y, float* ux, float* uy) {
-    float n = x * x + y * y;
-    if (n == 1.0f) return;
-    n = std::sqrt(n);
-    if (n < 2e-37f) return;
-    n = 1.0f / n;
-    *ux = x * n;
-    *uy = y * n;
 }
 
 inline float clamp01(float v) {
@@ -324,60 +312,34 @@ bool ParticleSystem::removeDeadParticles() {
     return false;
 }
 
-void ParticleSystem::moveGravityMode(float dt) {
-    ParticleData& d = _particleData;
-    // The game scales both axes by "yCoordFlipped" as read, so 0 freezes the motion.
-    const float flip = static_cast<float>(_yCoordFlipped);
-    for (int i = 0; i < _particleCount; ++i) {
-        float ux = 0.0f, uy = 0.0f;
-        float px = d.posx[i], py = d.posy[i];
-        if (px != 0.0f || py != 0.0f) radialUnit(px, py, &ux, &uy);
-        float rx = ux * d.modeA.radialAccel[i];
-        float ry = uy * d.modeA.radialAccel[i];
-        float tx = -uy * d.modeA.tangentialAccel[i];
-        float ty = ux * d.modeA.tangentialAccel[i];
-        d.modeA.dirX[i] += (rx + tx + modeA.gravity.x) * dt;
-        d.modeA.dirY[i] += (ry + ty + modeA.gravity.y) * dt;
-        d.posx[i] += d.modeA.dirX[i] * dt * flip;
-        d.posy[i] += d.modeA.dirY[i] * dt * flip;
-    }
+void ParticleSystem::fillStepFrame(ParticleStepFrame* frame, float dt, bool advance) const {
+    frame->dt = dt;
+    frame->advance = advance;
+    frame->radiusMode = _emitterMode == Mode::RADIUS;
+    frame->gravityX = modeA.gravity.x;
+    frame->gravityY = modeA.gravity.y;
+    // The game scales the motion by "yCoordFlipped" as read, so 0 freezes it.
+    frame->flip = static_cast<float>(_yCoordFlipped);
+    frame->opacityModifyRGB = _opacityModifyRGB;
 }
 
-void ParticleSystem::moveRadiusMode(float dt) {
-    ParticleData& d = _particleData;
-    const float flip = static_cast<float>(_yCoordFlipped);
-    for (int i = 0; i < _particleCount; ++i) {
-        d.modeB.angle[i] += d.modeB.degreesPerSecond[i] * dt;
-        d.modeB.radius[i] += d.modeB.deltaRadius[i] * dt;
-        d.posx[i] = -std::cos(d.modeB.angle[i]) * d.modeB.radius[i];
-        d.posy[i] = -std::sin(d.modeB.angle[i]) * d.modeB.radius[i] * flip;
-    }
+void ParticleSystem::advanceParticles(float dt) {
+    ParticleStepFrame frame;
+    fillStepFrame(&frame, dt, true);
+    stepParticles(_particleData, _particleCount, frame, nullptr);
+    updateParticleQuads();
 }
 
 void ParticleSystem::update(float dt) {
     emitStep(dt);
 
-    ParticleData& d = _particleData;
-    for (int i = 0; i < _particleCount; ++i) d.timeToLive[i] -= dt;
+    float* ttl = _particleData.timeToLive;
+    for (int i = 0; i < _particleCount; ++i) ttl[i] -= dt;
 
     // Removal from the parent may have destroyed this object: touch nothing.
     if (removeDeadParticles()) return;
 
-    if (_emitterMode == Mode::GRAVITY)
-        moveGravityMode(dt);
-    else
-        moveRadiusMode(dt);
-
-    for (int i = 0; i < _particleCount; ++i) {
-        d.colorR[i] += d.deltaColorR[i] * dt;
-        d.colorG[i] += d.deltaColorG[i] * dt;
-        d.colorB[i] += d.deltaColorB[i] * dt;
-        d.colorA[i] += d.deltaColorA[i] * dt;
-        d.size[i] = std::max(0.0f, d.size[i] + d.deltaSize[i] * dt);
-        d.rotation[i] += d.deltaRotation[i] * dt;
-    }
-
-    updateParticleQuads();
+    advanceParticles(dt);
     postStep();
 }
 

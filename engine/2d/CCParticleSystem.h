@@ -12,6 +12,7 @@
 NS_CC_BEGIN
 
 class Texture2D;
+struct ParticleStepFrame;
 
 // Emitter parameters are read and written through the getters and setters;
 // the simulation state lives in _particleData (one array per attribute).
@@ -180,8 +181,11 @@ protected:
     void emitStep(float dt);
     // True when the system removed itself from its parent (auto-remove).
     bool removeDeadParticles();
-    void moveGravityMode(float dt);
-    void moveRadiusMode(float dt);
+    // Motion, colour, size and rotation of the live particles for one frame;
+    // the quad system builds its quads in the same sweep.
+    virtual void advanceParticles(float dt);
+    // The frame's constants for the particle sweep.
+    void fillStepFrame(ParticleStepFrame* frame, float dt, bool advance) const;
 
     std::string _plistFile;
     float _elapsed = 0.0f;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "2d/CCParticleSystemStep.h"
 #include "base/CCDirector.h"
 #include "base/ccMacros.h"
 #include "renderer/CCGLProgram.h"
@@ -14,23 +15,11 @@
 #include "renderer/CCTexture2D.h"
 
 NS_CC_BEGIN
-
-namespace {
-
-// Colour float to byte: clamped (the engine converted out-of-range values
-// and NaN without a check), then truncated like the engine's cast.
-inline GLubyte toByte(float v) {
-    if (!(v > 0.0f))
-        return 0;
-    float scaled = v * 255.0f;
-    return scaled >= 255.0f ? 255 : static_cast<GLubyte>(scaled);
-}
-
-}  // namespace
-
 ParticleSystemQuad::ParticleSystemQuad() = default;
 
-ParticleSystemQuad::~ParticleSystemQuad() { std::free(_quads); }
+ParticleSystemQuad::~ParticleSystemQuad() {
+    std::free(_quads);
+}
 
 ParticleSystemQuad* ParticleSystemQuad::create() {
     ParticleSystemQuad* ret = new (std::nothrow) ParticleSystemQuad();
@@ -73,26 +62,23 @@ ParticleSystemQuad* ParticleSystemQuad::create(ValueMap& dictionary) {
 }
 
 bool ParticleSystemQuad::initWithTotalParticles(int numberOfParticles) {
-    if (!ParticleSystem::initWithTotalParticles(numberOfParticles))
-        return false;
+    if (!ParticleSystem::initWithTotalParticles(numberOfParticles)) return false;
     if (!allocMemory()) {
         setLastInitError("not enough memory for " + std::to_string(numberOfParticles) + " quads");
         return false;
     }
-    setGLProgramState(GLProgramState::getOrCreateWithGLProgramName(
-        GLProgram::SHADER_NAME_POSITION_TEXTURE_COLOR_NO_MVP));
+    setGLProgramState(
+        GLProgramState::getOrCreateWithGLProgramName(GLProgram::SHADER_NAME_POSITION_TEXTURE_COLOR_NO_MVP));
     return true;
 }
 
 bool ParticleSystemQuad::allocMemory() {
     size_t count = static_cast<size_t>(std::max(_totalParticles, 0));
     auto* quads = static_cast<V3F_C4B_T2F_Quad*>(std::calloc(count > 0 ? count : 1, sizeof(V3F_C4B_T2F_Quad)));
-    if (!quads)
-        return false;
+    if (!quads) return false;
     std::free(_quads);
     _quads = quads;
-    if (_texture)
-        initTexCoordsWithRect(_textureRect);
+    if (_texture) initTexCoordsWithRect(_textureRect);
     return true;
 }
 
@@ -110,14 +96,12 @@ void ParticleSystemQuad::setTotalParticles(int tp) {
                 _allocatedParticles = tp;
             } else {
                 std::free(quads);
-                if (!_particleData.init(_allocatedParticles))
-                    _allocatedParticles = 0;
+                if (!_particleData.init(_allocatedParticles)) _allocatedParticles = 0;
             }
         }
         _particleCount = std::min(_particleCount, _allocatedParticles);
         _totalParticles = std::min(tp, _allocatedParticles);
-        if (_texture)
-            initTexCoordsWithRect(_textureRect);
+        if (_texture) initTexCoordsWithRect(_textureRect);
     } else {
         _totalParticles = tp;
     }
@@ -129,8 +113,7 @@ void ParticleSystemQuad::setTotalParticles(int tp) {
 
 void ParticleSystemQuad::initTexCoordsWithRect(const Rect& pointRect) {
     _textureRect = pointRect;
-    if (!_quads)
-        return;
+    if (!_quads) return;
     const float scale = CC_CONTENT_SCALE_FACTOR();
     Rect rect(pointRect.origin.x * scale, pointRect.origin.y * scale, pointRect.size.width * scale,
               pointRect.size.height * scale);
@@ -140,8 +123,7 @@ void ParticleSystemQuad::initTexCoordsWithRect(const Rect& pointRect) {
         wide = static_cast<float>(_texture->getPixelsWide());
         high = static_cast<float>(_texture->getPixelsHigh());
     }
-    if (wide <= 0.0f || high <= 0.0f)
-        return;
+    if (wide <= 0.0f || high <= 0.0f) return;
     const float left = rect.origin.x / wide;
     const float right = left + rect.size.width / wide;
     // Image row 0 is the top of the quad.
@@ -163,8 +145,7 @@ void ParticleSystemQuad::initTexCoordsWithRect(const Rect& pointRect) {
 }
 
 void ParticleSystemQuad::setTextureWithRect(Texture2D* texture, const Rect& rect) {
-    if (texture != _texture)
-        ParticleSystem::setTexture(texture);
+    if (texture != _texture) ParticleSystem::setTexture(texture);
     initTexCoordsWithRect(rect);
 }
 
@@ -179,88 +160,65 @@ void ParticleSystemQuad::setTexture(Texture2D* texture) {
 
 // ---- per-frame quads ----
 
-void ParticleSystemQuad::updateParticleQuads() {
-    if (_particleCount <= 0 || !_quads)
-        return;
-    ParticleData& d = _particleData;
-
-    // Offset of each particle from the spawn origin to the node's space.
-    float offX = 0.0f, offY = 0.0f;
-    bool perParticleFree = false;
-    Mat4 worldToNode;
-    Vec3 current;
+void ParticleSystemQuad::placeQuads(ParticleStepFrame* frame) {
     if (_positionType == PositionType::FREE) {
-        worldToNode = getWorldToNodeTransform();
-        Vec2 origin = convertToWorldSpace(Vec2::ZERO);
-        current.set(origin.x, origin.y, 0.0f);
+        // Particles stay where they were emitted in the world: each spawn
+        // origin goes through the node's current world-to-node transform.
+        const Mat4 worldToNode = getWorldToNodeTransform();
+        const Vec2 origin = convertToWorldSpace(Vec2::ZERO);
+        Vec3 current(origin.x, origin.y, 0.0f);
         worldToNode.transformPoint(&current);
-        perParticleFree = true;
+        frame->offset = ParticleStepFrame::Offset::FREE;
+        frame->m0 = worldToNode.m[0];
+        frame->m1 = worldToNode.m[1];
+        frame->m4 = worldToNode.m[4];
+        frame->m5 = worldToNode.m[5];
+        frame->m8 = worldToNode.m[8];
+        frame->m9 = worldToNode.m[9];
+        frame->m12 = worldToNode.m[12];
+        frame->m13 = worldToNode.m[13];
+        frame->currentX = current.x;
+        frame->currentY = current.y;
     } else if (_positionType == PositionType::RELATIVE) {
-        current.set(_position.x, _position.y, 0.0f);
+        frame->offset = ParticleStepFrame::Offset::RELATIVE;
+        frame->currentX = _position.x;
+        frame->currentY = _position.y;
+    } else {
+        frame->offset = ParticleStepFrame::Offset::NONE;
     }
+}
 
-    for (int i = 0; i < _particleCount; ++i) {
-        float x = d.posx[i];
-        float y = d.posy[i];
-        if (perParticleFree) {
-            Vec3 start(d.startPosX[i], d.startPosY[i], 0.0f);
-            worldToNode.transformPoint(&start);
-            offX = start.x - current.x;
-            offY = start.y - current.y;
-            x += offX;
-            y += offY;
-        } else if (_positionType == PositionType::RELATIVE) {
-            x -= current.x - d.startPosX[i];
-            y -= current.y - d.startPosY[i];
-        }
-
-        V3F_C4B_T2F_Quad& q = _quads[i];
-        const float h = d.size[i] * 0.5f;
-        const float rotation = d.rotation[i];
-        if (rotation != 0.0f) {
-            const float r = -CC_DEGREES_TO_RADIANS(rotation);
-            const float cr = std::cos(r);
-            const float sr = std::sin(r);
-            const float x1 = -h, y1 = -h, x2 = h, y2 = h;
-            q.bl.vertices.set(x1 * cr - y1 * sr + x, x1 * sr + y1 * cr + y, 0.0f);
-            q.br.vertices.set(x2 * cr - y1 * sr + x, x2 * sr + y1 * cr + y, 0.0f);
-            q.tr.vertices.set(x2 * cr - y2 * sr + x, x2 * sr + y2 * cr + y, 0.0f);
-            q.tl.vertices.set(x1 * cr - y2 * sr + x, x1 * sr + y2 * cr + y, 0.0f);
-        } else {
-            q.bl.vertices.set(x - h, y - h, 0.0f);
-            q.br.vertices.set(x + h, y - h, 0.0f);
-            q.tl.vertices.set(x - h, y + h, 0.0f);
-            q.tr.vertices.set(x + h, y + h, 0.0f);
-        }
-
-        const float a = d.colorA[i];
-        Color4B c;
-        if (_opacityModifyRGB)
-            c = Color4B(toByte(d.colorR[i] * a), toByte(d.colorG[i] * a), toByte(d.colorB[i] * a), toByte(a));
-        else
-            c = Color4B(toByte(d.colorR[i]), toByte(d.colorG[i]), toByte(d.colorB[i]), toByte(a));
-        q.bl.colors = c;
-        q.br.colors = c;
-        q.tl.colors = c;
-        q.tr.colors = c;
+void ParticleSystemQuad::advanceParticles(float dt) {
+    if (!_quads) {
+        ParticleSystem::advanceParticles(dt);
+        return;
     }
+    ParticleStepFrame frame;
+    fillStepFrame(&frame, dt, true);
+    if (_particleCount > 0) placeQuads(&frame);
+    stepParticles(_particleData, _particleCount, frame, _quads);
+}
+
+void ParticleSystemQuad::updateParticleQuads() {
+    if (_particleCount <= 0 || !_quads) return;
+    ParticleStepFrame frame;
+    fillStepFrame(&frame, 0.0f, false);
+    placeQuads(&frame);
+    stepParticles(_particleData, _particleCount, frame, _quads);
 }
 
 void ParticleSystemQuad::postStep() {}
 
 void ParticleSystemQuad::draw(Renderer* renderer, const Mat4& transform, uint32_t flags) {
     // Without a texture there is nothing to draw with (the engine crashed).
-    if (_particleCount <= 0 || !_texture || !_quads)
-        return;
+    if (_particleCount <= 0 || !_texture || !_quads) return;
     const int commands = (_particleCount + MAX_QUADS_PER_COMMAND - 1) / MAX_QUADS_PER_COMMAND;
-    while (static_cast<int>(_quadCommands.size()) < commands)
-        _quadCommands.emplace_back(new QuadCommand());
+    while (static_cast<int>(_quadCommands.size()) < commands) _quadCommands.emplace_back(new QuadCommand());
     for (int k = 0; k < commands; ++k) {
         const int first = k * MAX_QUADS_PER_COMMAND;
         const int count = std::min(MAX_QUADS_PER_COMMAND, _particleCount - first);
         QuadCommand* cmd = _quadCommands[static_cast<size_t>(k)].get();
-        cmd->init(_globalZOrder, _texture, getGLProgramState(), _blendFunc, _quads + first, count, transform,
-                  flags);
+        cmd->init(_globalZOrder, _texture, getGLProgramState(), _blendFunc, _quads + first, count, transform, flags);
         renderer->addCommand(cmd);
     }
 }

@@ -39,6 +39,9 @@ public:
     bool initWithTotalParticles(int numberOfParticles) override;
 
 protected:
+    void advanceParticles(float dt) override;
+    // Where the quads go relative to the particle positions this frame.
+    void placeQuads(ParticleStepFrame* frame);
     void initTexCoordsWithRect(const Rect& rect);
     bool allocMemory();
 
@@ -53,4 +56,4 @@ private:
 
 NS_CC_END
 
-#endif  // __CC_PARTICLE_SYSTEM_QUAD_H__
+#endif // __CC_PARTICLE_SYSTEM_QUAD_H__

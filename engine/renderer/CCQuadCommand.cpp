@@ -46,6 +46,7 @@ void QuadCommand::init(float globalOrder, GLuint textureID, GLProgramState* shad
 void QuadCommand::init(float globalOrder, Texture2D* texture, GLProgramState* shader, const BlendFunc& blendType,
                        V3F_C4B_T2F_Quad* quads, ssize_t quadCount, const Mat4& mv, uint32_t flags) {
     init(globalOrder, texture ? texture->getName() : 0, shader, blendType, quads, quadCount, mv, flags);
+    _textureOpaque = texture && texture->isOpaque();
 }
 
 void QuadCommand::init(float globalOrder, GLuint textureID, GLProgramState* shader, const BlendFunc& blendType,

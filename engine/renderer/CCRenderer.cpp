@@ -7,6 +7,8 @@
 #include "base/CCConsole.h"
 #include "renderer/CCCustomCommand.h"
 #include "renderer/CCGLProgram.h"
+#include "renderer/CCGLProgramCache.h"
+#include "renderer/CCGLProgramState.h"
 #include "renderer/CCTrianglesCommand.h"
 #include "renderer/ccGLStateCache.h"
 
@@ -41,9 +43,7 @@ ssize_t RenderQueue::size() const {
 }
 
 void RenderQueue::sort() {
-    auto byZ = [](const RenderCommand* a, const RenderCommand* b) {
-        return a->getGlobalOrder() < b->getGlobalOrder();
-    };
+    auto byZ = [](const RenderCommand* a, const RenderCommand* b) { return a->getGlobalOrder() < b->getGlobalOrder(); };
     std::stable_sort(std::begin(_commands[TRANSPARENT_3D]), std::end(_commands[TRANSPARENT_3D]),
                      [](const RenderCommand* a, const RenderCommand* b) { return a->getDepth() > b->getDepth(); });
     std::stable_sort(std::begin(_commands[GLOBALZ_NEG]), std::end(_commands[GLOBALZ_NEG]), byZ);
@@ -264,6 +264,19 @@ void Renderer::setDepthTest(bool enable) {
     }
 }
 
+// Alpha blending of a fully opaque fragment gives the fragment itself: such
+// draws go without blending, which spares a software rasteriser the read of
+// every covered pixel (a full-window background image is the usual case).
+// Opaque means an opaque texture, opaque vertex colours and a shader that
+// multiplies the two.
+static bool blendsToSource(const TrianglesCommand& cmd, const GLProgram* shaderA, const GLProgram* shaderB) {
+    if (!cmd.isTextureOpaque()) return false;
+    const BlendFunc blend = cmd.getBlendType();
+    if (blend.dst != GL_ONE_MINUS_SRC_ALPHA || (blend.src != GL_ONE && blend.src != GL_SRC_ALPHA)) return false;
+    const GLProgram* program = cmd.getGLProgramState() ? cmd.getGLProgramState()->getGLProgram() : nullptr;
+    return program != nullptr && (program == shaderA || program == shaderB);
+}
+
 void Renderer::drawBatchedTriangles() {
     if (_queuedTriangleCommands.empty()) return;
     if (!isGLReady()) {
@@ -277,7 +290,11 @@ void Renderer::drawBatchedTriangles() {
         TrianglesCommand* cmd;
         size_t indexOffset;
         size_t indexCount;
+        bool opaque;
     };
+    GLProgramCache* programs = GLProgramCache::getInstance();
+    const GLProgram* textureColour[] = {programs->getGLProgram(GLProgram::SHADER_NAME_POSITION_TEXTURE_COLOR_NO_MVP),
+                                        programs->getGLProgram(GLProgram::SHADER_NAME_POSITION_TEXTURE_COLOR)};
     std::vector<Batch> batches;
     _verts.clear();
     _indices.clear();
@@ -293,9 +310,11 @@ void Renderer::drawBatchedTriangles() {
         ssize_t vertCount = cmd->getQuadCount() > 0 ? cmd->getQuadCount() * 4 : cmd->getVertexCount();
         const V3F_C4B_T2F* src = cmd->getVertices();
         if (src == nullptr || vertCount <= 0) continue;
+        GLubyte alpha = 255;
         for (ssize_t i = 0; i < vertCount; ++i) {
             V3F_C4B_T2F v = src[i];
             mv.transformPoint(&v.vertices);
+            alpha &= v.colors.a;
             _verts.push_back(v);
         }
         if (cmd->getQuadCount() > 0) {
@@ -311,18 +330,22 @@ void Renderer::drawBatchedTriangles() {
         } else {
             const unsigned short* idx = cmd->getIndices();
             for (ssize_t i = 0; idx && i < cmd->getIndexCount(); ++i) {
-                if (idx[i] < vertCount) _indices.push_back(base + idx[i]);
-                else _indices.push_back(base);  // out of range: degenerate instead of a wild read
+                if (idx[i] < vertCount)
+                    _indices.push_back(base + idx[i]);
+                else
+                    _indices.push_back(base); // out of range: degenerate instead of a wild read
             }
         }
         size_t count = _indices.size() - firstIndex;
 
+        const bool opaque = alpha == 255 && blendsToSource(*cmd, textureColour[0], textureColour[1]);
         uint32_t materialID = cmd->getMaterialID();
         bool batchable = !cmd->isSkipBatching() && materialID != MATERIAL_ID_DO_NOT_BATCH;
-        if (!firstCommand && batchable && prevMaterialID == materialID && !batches.empty()) {
+        if (!firstCommand && batchable && prevMaterialID == materialID && !batches.empty() &&
+            batches.back().opaque == opaque) {
             batches.back().indexCount += count;
         } else {
-            batches.push_back(Batch{cmd, firstIndex, count});
+            batches.push_back(Batch{cmd, firstIndex, count, opaque});
         }
         prevMaterialID = batchable ? materialID : MATERIAL_ID_DO_NOT_BATCH;
         firstCommand = false;
@@ -345,6 +368,7 @@ void Renderer::drawBatchedTriangles() {
         for (const auto& batch : batches) {
             if (batch.indexCount == 0) continue;
             batch.cmd->useMaterial();
+            if (batch.opaque) GL::blendFunc(GL_ONE, GL_ZERO);
             glDrawElements(GL_TRIANGLES, (GLsizei)batch.indexCount, GL_UNSIGNED_INT,
                            (GLvoid*)(batch.indexOffset * sizeof(GLuint)));
             _drawnBatches++;

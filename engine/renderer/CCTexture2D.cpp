@@ -40,11 +40,24 @@ bool toRGBA8888(const unsigned char* src, size_t pixels, Texture2D::PixelFormat 
     unsigned char* dst = out.data();
     for (size_t i = 0; i < pixels; ++i, dst += 4) {
         switch (from) {
-            case F::I8: dst[0] = dst[1] = dst[2] = src[i]; dst[3] = 255; break;
-            case F::AI88: dst[0] = dst[1] = dst[2] = src[i * 2]; dst[3] = src[i * 2 + 1]; break;
-            case F::RGB888: memcpy(dst, src + i * 3, 3); dst[3] = 255; break;
-            case F::RGBA8888: memcpy(dst, src + i * 4, 4); break;
-            default: out.clear(); return false;
+        case F::I8:
+            dst[0] = dst[1] = dst[2] = src[i];
+            dst[3] = 255;
+            break;
+        case F::AI88:
+            dst[0] = dst[1] = dst[2] = src[i * 2];
+            dst[3] = src[i * 2 + 1];
+            break;
+        case F::RGB888:
+            memcpy(dst, src + i * 3, 3);
+            dst[3] = 255;
+            break;
+        case F::RGBA8888:
+            memcpy(dst, src + i * 4, 4);
+            break;
+        default:
+            out.clear();
+            return false;
         }
     }
     return true;
@@ -56,46 +69,50 @@ bool fromRGBA8888(const std::vector<unsigned char>& rgba, Texture2D::PixelFormat
     const size_t pixels = rgba.size() / 4;
     const unsigned char* s = rgba.data();
     switch (to) {
-        case F::RGBA8888: out = rgba; return true;
-        case F::RGB888:
-            out.resize(pixels * 3);
-            for (size_t i = 0; i < pixels; ++i) memcpy(&out[i * 3], s + i * 4, 3);
-            return true;
-        case F::I8:
-        case F::A8:
-            out.resize(pixels);
-            for (size_t i = 0; i < pixels; ++i) {
-                const unsigned char* p = s + i * 4;
-                out[i] = to == F::A8 ? p[3] : static_cast<unsigned char>((p[0] * 299 + p[1] * 587 + p[2] * 114 + 500) / 1000);
-            }
-            return true;
-        case F::AI88:
-            out.resize(pixels * 2);
-            for (size_t i = 0; i < pixels; ++i) {
-                const unsigned char* p = s + i * 4;
-                out[i * 2] = static_cast<unsigned char>((p[0] * 299 + p[1] * 587 + p[2] * 114 + 500) / 1000);
-                out[i * 2 + 1] = p[3];
-            }
-            return true;
-        case F::RGBA4444:
-        case F::RGB5A1:
-        case F::RGB565: {
-            out.resize(pixels * 2);
-            for (size_t i = 0; i < pixels; ++i) {
-                const unsigned char* p = s + i * 4;
-                uint16_t v;
-                if (to == F::RGBA4444) {
-                    v = static_cast<uint16_t>(((p[0] >> 4) << 12) | ((p[1] >> 4) << 8) | ((p[2] >> 4) << 4) | (p[3] >> 4));
-                } else if (to == F::RGB5A1) {
-                    v = static_cast<uint16_t>(((p[0] >> 3) << 11) | ((p[1] >> 3) << 6) | ((p[2] >> 3) << 1) | (p[3] >> 7));
-                } else {
-                    v = static_cast<uint16_t>(((p[0] >> 3) << 11) | ((p[1] >> 2) << 5) | (p[2] >> 3));
-                }
-                memcpy(&out[i * 2], &v, 2);
-            }
-            return true;
+    case F::RGBA8888:
+        out = rgba;
+        return true;
+    case F::RGB888:
+        out.resize(pixels * 3);
+        for (size_t i = 0; i < pixels; ++i) memcpy(&out[i * 3], s + i * 4, 3);
+        return true;
+    case F::I8:
+    case F::A8:
+        out.resize(pixels);
+        for (size_t i = 0; i < pixels; ++i) {
+            const unsigned char* p = s + i * 4;
+            out[i] =
+                to == F::A8 ? p[3] : static_cast<unsigned char>((p[0] * 299 + p[1] * 587 + p[2] * 114 + 500) / 1000);
         }
-        default: return false;
+        return true;
+    case F::AI88:
+        out.resize(pixels * 2);
+        for (size_t i = 0; i < pixels; ++i) {
+            const unsigned char* p = s + i * 4;
+            out[i * 2] = static_cast<unsigned char>((p[0] * 299 + p[1] * 587 + p[2] * 114 + 500) / 1000);
+            out[i * 2 + 1] = p[3];
+        }
+        return true;
+    case F::RGBA4444:
+    case F::RGB5A1:
+    case F::RGB565: {
+        out.resize(pixels * 2);
+        for (size_t i = 0; i < pixels; ++i) {
+            const unsigned char* p = s + i * 4;
+            uint16_t v;
+            if (to == F::RGBA4444) {
+                v = static_cast<uint16_t>(((p[0] >> 4) << 12) | ((p[1] >> 4) << 8) | ((p[2] >> 4) << 4) | (p[3] >> 4));
+            } else if (to == F::RGB5A1) {
+                v = static_cast<uint16_t>(((p[0] >> 3) << 11) | ((p[1] >> 3) << 6) | ((p[2] >> 3) << 1) | (p[3] >> 7));
+            } else {
+                v = static_cast<uint16_t>(((p[0] >> 3) << 11) | ((p[1] >> 2) << 5) | (p[2] >> 3));
+            }
+            memcpy(&out[i * 2], &v, 2);
+        }
+        return true;
+    }
+    default:
+        return false;
     }
 }
 
@@ -114,15 +131,21 @@ GLint unpackAlignment(size_t bytesPerRow) {
     return 1;
 }
 
-}  // namespace
+} // namespace
 
 // ---- statics ----
 
-void Texture2D::setDefaultAlphaPixelFormat(Texture2D::PixelFormat format) { g_defaultAlphaPixelFormat = format; }
+void Texture2D::setDefaultAlphaPixelFormat(Texture2D::PixelFormat format) {
+    g_defaultAlphaPixelFormat = format;
+}
 
-Texture2D::PixelFormat Texture2D::getDefaultAlphaPixelFormat() { return g_defaultAlphaPixelFormat; }
+Texture2D::PixelFormat Texture2D::getDefaultAlphaPixelFormat() {
+    return g_defaultAlphaPixelFormat;
+}
 
-const Texture2D::PixelFormatInfoMap& Texture2D::getPixelFormatInfoMap() { return formatInfoMap(); }
+const Texture2D::PixelFormatInfoMap& Texture2D::getPixelFormatInfoMap() {
+    return formatInfoMap();
+}
 
 bool Texture2D::isGLReady() {
     // Without a current context the GL dispatch answers null; without GLEW
@@ -133,11 +156,20 @@ bool Texture2D::isGLReady() {
 // ---- life ----
 
 Texture2D::Texture2D()
-    : _pixelFormat(PixelFormat::DEFAULT), _pixelsWide(0), _pixelsHigh(0), _name(0), _maxS(0.0f), _maxT(0.0f),
-      _hasPremultipliedAlpha(false), _hasMipmaps(false), _mipmapRequested(false),
+    : _pixelFormat(PixelFormat::DEFAULT),
+      _pixelsWide(0),
+      _pixelsHigh(0),
+      _name(0),
+      _maxS(0.0f),
+      _maxT(0.0f),
+      _hasPremultipliedAlpha(false),
+      _hasMipmaps(false),
+      _mipmapRequested(false),
       _texParams{GL_LINEAR, GL_LINEAR, GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE} {}
 
-Texture2D::~Texture2D() { releaseGLTexture(); }
+Texture2D::~Texture2D() {
+    releaseGLTexture();
+}
 
 void Texture2D::releaseGLTexture() {
     if (_name != 0 && isGLReady()) {
@@ -147,22 +179,40 @@ void Texture2D::releaseGLTexture() {
 }
 
 std::string Texture2D::getDescription() const {
-    return "<Texture2D | Name = " + std::to_string(_name) + " | Dimensions = " + std::to_string(_pixelsWide) +
-           " x " + std::to_string(_pixelsHigh) + " | Coordinates = (" + std::to_string(_maxS) + ", " +
-           std::to_string(_maxT) + ")>";
+    return "<Texture2D | Name = " + std::to_string(_name) + " | Dimensions = " + std::to_string(_pixelsWide) + " x " +
+           std::to_string(_pixelsHigh) + " | Coordinates = (" + std::to_string(_maxS) + ", " + std::to_string(_maxT) +
+           ")>";
 }
 
 // ---- initialisation ----
 
-bool Texture2D::initWithData(const void* data, ssize_t dataLen, Texture2D::PixelFormat pixelFormat,
-                             int pixelsWide, int pixelsHigh, const Size& contentSize) {
+// Whether drawing the texture needs blending for its own sake.
+static bool allTexelsOpaque(const std::vector<unsigned char>& pixels, Texture2D::PixelFormat format) {
+    switch (format) {
+    case Texture2D::PixelFormat::RGB888:
+    case Texture2D::PixelFormat::RGB565:
+    case Texture2D::PixelFormat::I8:
+        return true;
+    case Texture2D::PixelFormat::RGBA8888:
+    case Texture2D::PixelFormat::BGRA8888: {
+        unsigned char all = 255;
+        for (size_t i = 3; i < pixels.size(); i += 4) all &= pixels[i];
+        return all == 255;
+    }
+    default:
+        return false;
+    }
+}
+
+bool Texture2D::initWithData(const void* data, ssize_t dataLen, Texture2D::PixelFormat pixelFormat, int pixelsWide,
+                             int pixelsHigh, const Size& contentSize) {
     const auto info = formatInfoMap().find(pixelFormat);
     if (data == nullptr || info == formatInfoMap().end() || pixelsWide <= 0 || pixelsHigh <= 0 ||
         pixelsWide > kMaxTextureSide || pixelsHigh > kMaxTextureSide) {
         return false;
     }
-    const size_t needed = static_cast<size_t>(pixelsWide) * static_cast<size_t>(pixelsHigh) *
-                          static_cast<size_t>(info->second.bpp) / 8;
+    const size_t needed =
+        static_cast<size_t>(pixelsWide) * static_cast<size_t>(pixelsHigh) * static_cast<size_t>(info->second.bpp) / 8;
     if (dataLen < 0 || static_cast<size_t>(dataLen) < needed) {
         return false;
     }
@@ -186,11 +236,14 @@ bool Texture2D::initWithData(const void* data, ssize_t dataLen, Texture2D::Pixel
     _hasMipmaps = false;
     _mipmapRequested = false;
     _pendingPixels.assign(static_cast<const unsigned char*>(data), static_cast<const unsigned char*>(data) + needed);
+    _opaque = allTexelsOpaque(_pendingPixels, pixelFormat);
     uploadPending();
     return true;
 }
 
-bool Texture2D::initWithImage(Image* image) { return initWithImage(image, g_defaultAlphaPixelFormat); }
+bool Texture2D::initWithImage(Image* image) {
+    return initWithImage(image, g_defaultAlphaPixelFormat);
+}
 
 bool Texture2D::initWithImage(Image* image, PixelFormat format) {
     if (image == nullptr || image->getData() == nullptr || image->getWidth() <= 0 || image->getHeight() <= 0) {
@@ -199,8 +252,8 @@ bool Texture2D::initWithImage(Image* image, PixelFormat format) {
     const int width = image->getWidth();
     const int height = image->getHeight();
     if (width > kMaxTextureSide || height > kMaxTextureSide) {
-        log("cocos2d: WARNING: Image (%d x %d) is bigger than the supported %d x %d", width, height,
-            kMaxTextureSide, kMaxTextureSide);
+        log("cocos2d: WARNING: Image (%d x %d) is bigger than the supported %d x %d", width, height, kMaxTextureSide,
+            kMaxTextureSide);
         return false;
     }
     const PixelFormat source = image->getRenderFormat();
@@ -250,8 +303,8 @@ bool Texture2D::uploadPending() const {
     _name = name;
     bindForUpdate(_name);
     applyTexParameters();
-    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(info.internalFormat), _pixelsWide, _pixelsHigh, 0,
-                 info.format, info.type, _pendingPixels.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(info.internalFormat), _pixelsWide, _pixelsHigh, 0, info.format,
+                 info.type, _pendingPixels.data());
     if (_mipmapRequested && glGenerateMipmap != nullptr) {
         glGenerateMipmap(GL_TEXTURE_2D);
     }
@@ -312,16 +365,26 @@ void Texture2D::generateMipmap() {
 
 const char* Texture2D::getStringForFormat() const {
     switch (_pixelFormat) {
-        case PixelFormat::RGBA8888: return "RGBA8888";
-        case PixelFormat::RGB888: return "RGB888";
-        case PixelFormat::RGB565: return "RGB565";
-        case PixelFormat::RGBA4444: return "RGBA4444";
-        case PixelFormat::RGB5A1: return "RGB5A1";
-        case PixelFormat::AI88: return "AI88";
-        case PixelFormat::A8: return "A8";
-        case PixelFormat::I8: return "I8";
-        case PixelFormat::BGRA8888: return "BGRA8888";
-        default: return nullptr;
+    case PixelFormat::RGBA8888:
+        return "RGBA8888";
+    case PixelFormat::RGB888:
+        return "RGB888";
+    case PixelFormat::RGB565:
+        return "RGB565";
+    case PixelFormat::RGBA4444:
+        return "RGBA4444";
+    case PixelFormat::RGB5A1:
+        return "RGB5A1";
+    case PixelFormat::AI88:
+        return "AI88";
+    case PixelFormat::A8:
+        return "A8";
+    case PixelFormat::I8:
+        return "I8";
+    case PixelFormat::BGRA8888:
+        return "BGRA8888";
+    default:
+        return nullptr;
     }
 }
 
@@ -330,21 +393,45 @@ unsigned int Texture2D::getBitsPerPixelForFormat(Texture2D::PixelFormat format) 
     return info == formatInfoMap().end() ? 0u : static_cast<unsigned int>(info->second.bpp);
 }
 
-unsigned int Texture2D::getBitsPerPixelForFormat() const { return getBitsPerPixelForFormat(_pixelFormat); }
+unsigned int Texture2D::getBitsPerPixelForFormat() const {
+    return getBitsPerPixelForFormat(_pixelFormat);
+}
 
-const Size& Texture2D::getContentSizeInPixels() { return _contentSize; }
+const Size& Texture2D::getContentSizeInPixels() {
+    return _contentSize;
+}
 
 // Content size in points; the desktop content scale factor is 1.
-Size Texture2D::getContentSize() const { return _contentSize; }
+Size Texture2D::getContentSize() const {
+    return _contentSize;
+}
 
-bool Texture2D::hasPremultipliedAlpha() const { return _hasPremultipliedAlpha; }
-bool Texture2D::hasMipmaps() const { return _hasMipmaps; }
-Texture2D::PixelFormat Texture2D::getPixelFormat() const { return _pixelFormat; }
-int Texture2D::getPixelsWide() const { return _pixelsWide; }
-int Texture2D::getPixelsHigh() const { return _pixelsHigh; }
-GLfloat Texture2D::getMaxS() const { return _maxS; }
-void Texture2D::setMaxS(GLfloat maxS) { _maxS = maxS; }
-GLfloat Texture2D::getMaxT() const { return _maxT; }
-void Texture2D::setMaxT(GLfloat maxT) { _maxT = maxT; }
+bool Texture2D::hasPremultipliedAlpha() const {
+    return _hasPremultipliedAlpha;
+}
+bool Texture2D::hasMipmaps() const {
+    return _hasMipmaps;
+}
+Texture2D::PixelFormat Texture2D::getPixelFormat() const {
+    return _pixelFormat;
+}
+int Texture2D::getPixelsWide() const {
+    return _pixelsWide;
+}
+int Texture2D::getPixelsHigh() const {
+    return _pixelsHigh;
+}
+GLfloat Texture2D::getMaxS() const {
+    return _maxS;
+}
+void Texture2D::setMaxS(GLfloat maxS) {
+    _maxS = maxS;
+}
+GLfloat Texture2D::getMaxT() const {
+    return _maxT;
+}
+void Texture2D::setMaxT(GLfloat maxT) {
+    _maxT = maxT;
+}
 
 NS_CC_END

@@ -48,10 +48,13 @@ public:
     };
 
     struct PixelFormatInfo {
-        PixelFormatInfo(GLenum anInternalFormat, GLenum aFormat, GLenum aType, int aBpp, bool aCompressed,
-                        bool anAlpha)
-            : internalFormat(anInternalFormat), format(aFormat), type(aType), bpp(aBpp),
-              compressed(aCompressed), alpha(anAlpha) {}
+        PixelFormatInfo(GLenum anInternalFormat, GLenum aFormat, GLenum aType, int aBpp, bool aCompressed, bool anAlpha)
+            : internalFormat(anInternalFormat),
+              format(aFormat),
+              type(aType),
+              bpp(aBpp),
+              compressed(aCompressed),
+              alpha(anAlpha) {}
         GLenum internalFormat;
         GLenum format;
         GLenum type;
@@ -97,6 +100,9 @@ public:
 
     const Size& getContentSizeInPixels();
     bool hasPremultipliedAlpha() const;
+    // True when every texel is fully opaque: a format without alpha, or RGBA
+    // data whose alpha bytes are all 255 (checked once at creation).
+    bool isOpaque() const { return _opaque; }
     bool hasMipmaps() const;
     Texture2D::PixelFormat getPixelFormat() const;
     int getPixelsWide() const;
@@ -127,6 +133,7 @@ private:
     GLfloat _maxT;
     Size _contentSize;
     bool _hasPremultipliedAlpha;
+    bool _opaque = false;
     bool _hasMipmaps;
     mutable bool _mipmapRequested;
     TexParams _texParams;
@@ -136,4 +143,4 @@ private:
 
 NS_CC_END
 
-#endif  // __CCTEXTURE2D_H__
+#endif // __CCTEXTURE2D_H__

@@ -12,15 +12,19 @@
 NS_CC_BEGIN
 
 TrianglesCommand::TrianglesCommand()
-    : _materialID(0), _textureID(0), _glProgramState(nullptr), _glProgram(nullptr), _quadCount(0) {
+    : _materialID(0),
+      _textureID(0),
+      _glProgramState(nullptr),
+      _glProgram(nullptr),
+      _quadCount(0) {
     _type = RenderCommand::Type::TRIANGLES_COMMAND;
     _blendType = BlendFunc::DISABLE;
 }
 
 TrianglesCommand::~TrianglesCommand() {}
 
-void TrianglesCommand::init(float globalOrder, GLuint textureID, GLProgramState* glProgramState,
-                            BlendFunc blendType, const Triangles& triangles, const Mat4& mv, uint32_t flags) {
+void TrianglesCommand::init(float globalOrder, GLuint textureID, GLProgramState* glProgramState, BlendFunc blendType,
+                            const Triangles& triangles, const Mat4& mv, uint32_t flags) {
     RenderCommand::init(globalOrder, mv, flags);
 
     _triangles = triangles;
@@ -31,9 +35,11 @@ void TrianglesCommand::init(float globalOrder, GLuint textureID, GLProgramState*
     }
     _mv = mv;
     _quadCount = 0;
+    _textureOpaque = false;
 
     if (_textureID != textureID || _blendType.src != blendType.src || _blendType.dst != blendType.dst ||
-        _glProgramState != glProgramState || _glProgram != (glProgramState ? glProgramState->getGLProgram() : nullptr)) {
+        _glProgramState != glProgramState ||
+        _glProgram != (glProgramState ? glProgramState->getGLProgram() : nullptr)) {
         _textureID = textureID;
         _blendType = blendType;
         _glProgramState = glProgramState;
@@ -42,13 +48,14 @@ void TrianglesCommand::init(float globalOrder, GLuint textureID, GLProgramState*
     }
 }
 
-void TrianglesCommand::init(float globalOrder, Texture2D* texture, GLProgramState* glProgramState,
-                            BlendFunc blendType, const Triangles& triangles, const Mat4& mv, uint32_t flags) {
+void TrianglesCommand::init(float globalOrder, Texture2D* texture, GLProgramState* glProgramState, BlendFunc blendType,
+                            const Triangles& triangles, const Mat4& mv, uint32_t flags) {
     init(globalOrder, texture ? texture->getName() : 0, glProgramState, blendType, triangles, mv, flags);
+    _textureOpaque = texture && texture->isOpaque();
 }
 
-void TrianglesCommand::init(float globalOrder, GLuint textureID, GLProgramState* glProgramState,
-                            BlendFunc blendType, const Triangles& triangles, const Mat4& mv) {
+void TrianglesCommand::init(float globalOrder, GLuint textureID, GLProgramState* glProgramState, BlendFunc blendType,
+                            const Triangles& triangles, const Mat4& mv) {
     init(globalOrder, textureID, glProgramState, blendType, triangles, mv, 0);
 }
 

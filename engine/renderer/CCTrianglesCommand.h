@@ -19,7 +19,10 @@ public:
 
     struct Triangles {
         Triangles(V3F_C4B_T2F* _verts, unsigned short* _indices, int _vertCount, int _indexCount)
-            : verts(_verts), indices(_indices), vertCount(_vertCount), indexCount(_indexCount) {}
+            : verts(_verts),
+              indices(_indices),
+              vertCount(_vertCount),
+              indexCount(_indexCount) {}
         Triangles() {}
         V3F_C4B_T2F* verts = nullptr;
         unsigned short* indices = nullptr;
@@ -50,6 +53,8 @@ public:
     GLProgramState* getGLProgramState() const { return _glProgramState; }
     BlendFunc getBlendType() const { return _blendType; }
     const Mat4& getModelView() const { return _mv; }
+    // The texture was given as an object and has no translucent texel.
+    bool isTextureOpaque() const { return _textureOpaque; }
 
     // Quads drawn with the implicit index pattern (set by QuadCommand), so
     // that any number of quads can be batched.
@@ -66,8 +71,9 @@ protected:
     Triangles _triangles;
     Mat4 _mv;
     ssize_t _quadCount;
+    bool _textureOpaque = false;
 };
 
 NS_CC_END
 
-#endif  // __CC_TRIANGLES_COMMAND__
+#endif // __CC_TRIANGLES_COMMAND__

@@ -1,0 +1,40 @@
+// The frame statistics printed at close: rate and tick times of the last ten seconds only.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "ui/FrameTimingLog.h"
+
+using namespace std::chrono;
+using Clock = FrameTimingLog::Clock;
+
+TEST(FrameTimingLog, SummarisesTheLastTenSecondsBeforeClose) {
+    FrameTimingLog log(true);
+    Clock::time_point t{};
+    // Five slow seconds of start-up: 25 ticks a second of 30 ms each.
+    for (int i = 0; i < 125; ++i, t += milliseconds(40)) log.record(t, t + milliseconds(30));
+    // Then twelve seconds at 50 a second, 4 ms a tick, the last tenth of
+    // them 9 ms: only these count.
+    for (int i = 0; i < 600; ++i, t += milliseconds(20)) log.record(t, t + milliseconds(i % 10 == 9 ? 9 : 4));
+    EXPECT_EQ(log.summary(), "frames 501 in 10.00 s: 50.0 fps; tick median 4.00 ms, p95 9.00 ms");
+}
+
+TEST(FrameTimingLog, AShortRunCountsEveryTickAndOneTickIsTooFew) {
+    FrameTimingLog log(true);
+    EXPECT_EQ(log.summary(), "frames: too few ticks to measure");
+    Clock::time_point t{};
+    log.record(t, t + milliseconds(3));
+    EXPECT_EQ(log.summary(), "frames: too few ticks to measure");
+    for (int i = 1; i < 26; ++i) log.record(t + milliseconds(40 * i), t + milliseconds(40 * i + 5));
+    EXPECT_EQ(log.summary(), "frames 26 in 1.00 s: 25.0 fps; tick median 5.00 ms, p95 5.00 ms");
+}
+
+TEST(FrameTimingLog, DisabledRecordsNothingFromThePump) {
+    FrameTimingLog log(false);
+    log.tickStarted();
+    log.tickEnded();
+    log.tickStarted();
+    log.tickEnded();
+    EXPECT_FALSE(log.enabled());
+    EXPECT_EQ(log.summary(), "frames: too few ticks to measure");
+}
