@@ -15,10 +15,6 @@ FrameTimingLog::FrameTimingLog() : m_enabled(std::getenv("FLAREWICK_FRAME_STATS"
 void FrameTimingLog::tickStarted() {
     if (!m_enabled) return;
     m_start = Clock::now();
-    if (m_previousStart != Clock::time_point{})
-        m_longestGapMs =
-            std::max(m_longestGapMs, std::chrono::duration<double, std::milli>(m_start - m_previousStart).count());
-    m_previousStart = m_start;
 }
 
 void FrameTimingLog::tickEnded() {
@@ -27,6 +23,10 @@ void FrameTimingLog::tickEnded() {
 }
 
 void FrameTimingLog::record(Clock::time_point start, Clock::time_point end) {
+    // The longest gap covers the whole run, not only the window.
+    if (!m_ticks.empty())
+        m_longestGapMs =
+            std::max(m_longestGapMs, std::chrono::duration<double, std::milli>(start - m_ticks.back().start).count());
     m_ticks.push_back(Tick{start, std::chrono::duration<double, std::milli>(end - start).count()});
     // Only the window before the newest tick is kept, so memory stays bounded.
     while (m_ticks.front().start < start - kWindow) m_ticks.pop_front();

@@ -34,6 +34,5 @@ private:
     bool m_enabled = false;
     Clock::time_point m_start{};
     std::deque<Tick> m_ticks;
-    Clock::time_point m_previousStart{};
     double m_longestGapMs = 0;
 };
