@@ -85,11 +85,7 @@ bool NumberAsInt(const Json::Value& v, int& out) {
 
 }  // namespace
 
-bool LoadEditorConfig(const std::string& path) {
-    if (!FileExists(path)) return false;
-
-    std::ifstream in(path, std::ios::binary);
-    Json::CharReaderBuilder builder;
+void MakeTolerant(Json::CharReaderBuilder& builder) {
     builder["allowComments"] = true;
     builder["allowDroppedNullPlaceholders"] = true;
     builder["allowSingleQuotes"] = true;
@@ -98,6 +94,14 @@ bool LoadEditorConfig(const std::string& path) {
     builder["failIfExtra"] = false;
     builder["collectComments"] = false;
     builder["rejectDupKeys"] = false;
+}
+
+bool LoadEditorConfig(const std::string& path) {
+    if (!FileExists(path)) return false;
+
+    std::ifstream in(path, std::ios::binary);
+    Json::CharReaderBuilder builder;
+    MakeTolerant(builder);
 
     Json::Value doc;
     std::string errors;

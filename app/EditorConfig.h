@@ -1,6 +1,7 @@
 // The process-wide configuration document and its file "editor-config.json".
 #pragma once
 
+#include <json/reader.h>
 #include <json/value.h>
 #include <string>
 #include <vector>
@@ -16,6 +17,10 @@ extern const char* const kEditorConfigFile;
 // true when the file existed. A file that did not parse completely is
 // remembered, so the first save backs it up before overwriting it.
 bool LoadEditorConfig(const std::string& path = kEditorConfigFile);
+
+// The reader's tolerance for the configuration file and the update server's
+// answer: comments and dropped values allowed, errors collected and ignored.
+void MakeTolerant(Json::CharReaderBuilder& builder);
 
 // Writes the whole EditorConfig to "editor-config.json". Failures are silent;
 // the in-memory document never changes.

@@ -1,6 +1,7 @@
 // The update check: the request at start-up, its answer, and the check-update and help commands.
 #include "app/UpdateCheck.h"
 
+#include "app/EditorConfig.h"
 #include "app/ServerSettings.h"
 #include "app/UpdatePrompts.h"
 
@@ -23,14 +24,7 @@ const char* const kTag = "CheckVersion";
 // and whatever was read before an error is kept.
 Json::Value ParseTolerantly(const std::string& text) {
     Json::CharReaderBuilder builder;
-    builder["allowComments"] = true;
-    builder["allowDroppedNullPlaceholders"] = true;
-    builder["allowSingleQuotes"] = true;
-    builder["allowSpecialFloats"] = true;
-    builder["strictRoot"] = false;
-    builder["failIfExtra"] = false;
-    builder["collectComments"] = false;
-    builder["rejectDupKeys"] = false;
+    MakeTolerant(builder);
     std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     Json::Value value;
     std::string errors;
