@@ -4,6 +4,7 @@
 #include <wx/app.h>
 #include <wx/init.h>
 
+#include "WxToolkit.h"
 #include "ui/MainFrame.h"
 #include "view/wxCCGLViewImpl.h"
 
@@ -20,30 +21,13 @@ USING_NS_CC;
 
 namespace {
 
-bool StartToolkit() {
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    setenv("GDK_BACKEND", "x11", 0);
-    // The window's pictures are found from the working directory.
-    if (chdir(FW_SOURCE_DIR) != 0) return false;
-    wxDisableAsserts();
-    wxApp::SetInstance(new wxApp);
-    return wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
-}
-
-void PumpEvents(int ms) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-        while (g_main_context_iteration(nullptr, FALSE)) {
-        }
-        wxTheApp->ProcessPendingEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+// The window's pictures are found from the working directory.
+bool StartToolkitInSourceDir() {
+    return chdir(FW_SOURCE_DIR) == 0 && StartToolkit();
 }
 
 void CloseAndCheck(bool fromQueuedEvent) {
-    ASSERT_TRUE(StartToolkit()) << "no X display for the main window";
+    ASSERT_TRUE(StartToolkitInSourceDir()) << "no X display for the main window";
     auto* frame = new MainFrame(nullptr);
     frame->Show();
     PumpEvents(300);

@@ -1,6 +1,7 @@
 // Test fixture: a real main window in this process, in a working directory with the program's pictures.
 #include "MainFrameFixture.h"
 
+#include "WxToolkit.h"
 #include "editor/ObjectTree.h"
 #include "editor/PropertyExtention.h"
 #include "editor/SelectionManager.h"
@@ -29,16 +30,10 @@ namespace {
 
 bool g_toolkit = false;
 
-bool StartToolkit() {
+// The toolkit with what the program registers at start-up.
+bool StartMainFrameToolkit() {
     if (g_toolkit) return true;
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    setenv("GDK_BACKEND", "x11", 0);
-    setenv("GSETTINGS_BACKEND", "memory", 1);
-    wxDisableAsserts();
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) return false;
+    if (!StartToolkit()) return false;
     wxInitAllImageHandlers();
     RegisterPropertyExtensions();
     g_toolkit = true;
@@ -81,7 +76,7 @@ int PopupWatch::Poll(void* self) {
 }
 
 void GuiMainFrameFixture::SetUp() {
-    ASSERT_TRUE(StartToolkit()) << "no X display for the main window";
+    ASSERT_TRUE(StartMainFrameToolkit()) << "no X display for the main window";
     // The program finds rc/ and res/ in its working directory.
     m_work = std::make_unique<TempDir>();
     ASSERT_EQ(symlink(FW_SOURCE_DIR "/rc", m_work->file("rc").c_str()), 0);

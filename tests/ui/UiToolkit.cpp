@@ -15,32 +15,6 @@
 #include <cstdlib>
 #include <thread>
 
-bool StartToolkit() {
-    static bool started = false;
-    if (started) return true;
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    setenv("GDK_BACKEND", "x11", 0);
-    setenv("GSETTINGS_BACKEND", "memory", 0);
-    wxDisableAsserts();
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) return false;
-    if (!wxTheApp->CallOnInit()) return false;
-    started = true;
-    return true;
-}
-
-void PumpEvents(int ms) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-        while (g_main_context_iteration(nullptr, FALSE)) {
-        }
-        if (wxTheApp) wxTheApp->ProcessPendingEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-}
-
 void ClickAt(wxWindow* window, int x, int y) {
     wxUIActionSimulator sim;
     sim.MouseMove(window->ClientToScreen(wxPoint(x, y)));

@@ -2,6 +2,8 @@
 // boxes.
 #pragma once
 
+#include "WxToolkit.h"
+
 #include <wx/modalhook.h>
 #include <wx/string.h>
 #include <wx/timer.h>
@@ -15,9 +17,7 @@ class wxWindow;
 class wxMessageDialog;
 
 // Initialises wxWidgets (GTK on X11) for this process; false without a display.
-bool StartToolkit();
 // Dispatches toolkit events for about `ms` milliseconds.
-void PumpEvents(int ms);
 // A real left click (XTest) at a point of a window, in its client coordinates.
 void ClickAt(wxWindow* window, int x, int y);
 // A real left click at the centre of a window.

@@ -1,4 +1,4 @@
-// Starts the toolkit once in a test process and lets it run for a while.
+// Starts the toolkit once in a test process and lets it run for a while (every GUI test program uses these).
 #include "WxToolkit.h"
 
 #include <wx/app.h>
@@ -14,9 +14,11 @@ bool StartToolkit() {
     static bool started = false;
     if (started) return true;
     static int argc = 1;
-    static char name[] = "view_tests";
+    static char name[] = "flarewick_tests";
     static char* argv[] = {name, nullptr};
     setenv("GDK_BACKEND", "x11", 0);
+    // The file chooser would log dconf warnings without a settings store.
+    setenv("GSETTINGS_BACKEND", "memory", 0);
     wxDisableAsserts();
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv)) return false;
