@@ -33,6 +33,9 @@ ParticleCheckNotice::ParticleCheckNotice(wxWindow* parent, wxAuiManager& mgr) : 
     m_mgr.AddPane(
         this,
         wxAuiPaneInfo().Name(kPaneName).Top().Row(1).CaptionVisible(false).PaneBorder(false).Resizable(false).Hide());
+    // Until the docking manager next lays out, the new panel would sit in
+    // the window's corner as a small yellow square.
+    m_mgr.Update();
 }
 
 void ParticleCheckNotice::checkFile(const wxString& path) {

@@ -36,6 +36,8 @@ TEST_F(GuiParticleCheckNotice, OpeningAFileWithFindingsShowsThemUntilClosedAndKe
     ASSERT_TRUE(TestFileExists(plist));
     ASSERT_NE(notice(), nullptr);
     EXPECT_FALSE(notice()->isShownAsPane());
+    pump(100);
+    EXPECT_FALSE(notice()->IsShownOnScreen()) << "the hidden notice must not show anywhere before the first file";
 
     answerPaths({wxString::FromUTF8(plist)});
     command(wxID_OPEN);
