@@ -22,8 +22,11 @@ std::string SearchPathForm(const std::string& path) {
     return (!path.empty() && path.back() == '/') ? path : path + "/";
 }
 
-wxString ChooseDirectory(wxWindow* parent) {
-    wxDirDialog chooser(parent, wxDirSelectorPromptStr, wxEmptyString, wxDD_DEFAULT_STYLE);
+// The chooser starts where the user last was: the newest entry, or the
+// program's working directory (without a start the toolkit shows its list of
+// recent files, where no directory can be picked).
+wxString ChooseDirectory(wxWindow* parent, const wxString& start) {
+    wxDirDialog chooser(parent, wxDirSelectorPromptStr, start, wxDD_DEFAULT_STYLE);
     chooser.SetTitle(wxString::FromUTF8("添加工作目录"));
     return chooser.ShowModal() == wxID_OK ? chooser.GetPath() : wxString();
 }
@@ -103,7 +106,10 @@ bool AddWorkPathDlg::DeleteSelectedWorkPath() {
 }
 
 void AddWorkPathDlg::OnAdd(wxCommandEvent&) {
-    wxString path = m_askDirectory ? m_askDirectory(this) : ChooseDirectory(this);
+    const unsigned count = m_listWorkPaths->GetCount();
+    wxString start = count > 0 ? m_listWorkPaths->GetString(count - 1) : wxGetCwd();
+    if (!wxFileName::DirExists(start)) start = wxGetCwd();
+    wxString path = m_askDirectory ? m_askDirectory(this) : ChooseDirectory(this, start);
     if (!path.empty()) AddWorkPath(path);
 }
 

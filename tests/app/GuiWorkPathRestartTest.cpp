@@ -1,5 +1,5 @@
-// The real program keeps the work directories in their stored order across a restart: each run deletes the first row it
-// shows.
+// The real program keeps the work directories in their stored order across restarts: one run adds a directory through
+// the toolkit's chooser, later runs delete the first row they show.
 #include "ChildProcess.h"
 #include "TempDir.h"
 #include "X11Window.h"
@@ -35,9 +35,20 @@ std::vector<std::string> StoredPaths(const std::string& file) {
     return out;
 }
 
+struct DialogPlace {
+    XWindow window = 0;
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+void Click(int x, int y) {
+    Run("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+}
+
 // Starts the program, opens "添加工作目录" from the "设置" menu with the
-// keyboard, clicks the first row and then "删除", and closes the program.
-void DeleteFirstRowInARun(X11Session& x, TempDir& work) {
+// keyboard, lets `act` work in the dialog, waits for the stored list to change
+// and closes the program.
+template <typename Act>
+void InARun(X11Session& x, TempDir& work, Act act) {
     const std::string config = work.file("editor-config.json");
     const std::vector<std::string> before = StoredPaths(config);
     ChildProcess app(FW_FLAREWICK_EXE, {}, work.path(), {"GSETTINGS_BACKEND=memory"}, work.file("output.log"));
@@ -51,19 +62,40 @@ void DeleteFirstRowInARun(X11Session& x, TempDir& work) {
     Run("xdotool key Down");
     Sleep(200);
     Run("xdotool key Return");
-    XWindow dialog = x.waitForWindow("添加工作目录", 10);
-    ASSERT_NE(dialog, 0u) << "the work-path dialog did not open";
+    DialogPlace dialog;
+    dialog.window = x.waitForWindow("添加工作目录", 10);
+    ASSERT_NE(dialog.window, 0u) << "the work-path dialog did not open";
     Sleep(300);
-    int left, top, width, height;
-    ASSERT_TRUE(x.geometry(dialog, left, top, width, height));
-    // The list fills the top; "删除" is the right-hand button below it.
-    Run("xdotool mousemove " + std::to_string(left + 40) + " " + std::to_string(top + 14) + " click 1");
-    Sleep(300);
-    Run("xdotool mousemove " + std::to_string(left + width * 3 / 4) + " " + std::to_string(top + height - 32) +
-        " click 1");
+    ASSERT_TRUE(x.geometry(dialog.window, dialog.left, dialog.top, dialog.width, dialog.height));
+    act(dialog);
     for (int i = 0; i < 50 && StoredPaths(config) == before; ++i) Sleep(100);
     x.requestClose(frame);
     ASSERT_TRUE(app.waitExit(20)) << work.read("output.log");
+}
+
+// The list fills the top of the dialog; "添加" and "删除" sit below it, left
+// and right.
+void DeleteFirstRow(const DialogPlace& d) {
+    Click(d.left + 40, d.top + 14);
+    Sleep(300);
+    Click(d.left + d.width * 3 / 4, d.top + d.height - 32);
+}
+
+// "添加" opens the toolkit's directory chooser, which has the dialog's title;
+// the path is typed into its location field as a user would.
+void AddThroughTheChooser(X11Session& x, const DialogPlace& d, const std::string& path) {
+    Click(d.left + d.width / 4, d.top + d.height - 32);
+    XWindow chooser = x.waitForWindow("添加工作目录", 10, d.window);
+    ASSERT_NE(chooser, 0u) << "\"添加\" did not open the directory chooser";
+    ASSERT_EQ(Run("xdotool windowfocus --sync " + std::to_string(chooser)), 0);
+    Sleep(400);
+    Run("xdotool key ctrl+l");
+    Sleep(200);
+    Run("xdotool type --delay 15 '" + path + "'");
+    Sleep(300);
+    Run("xdotool key Return");
+    for (int i = 0; i < 50 && x.mapped(chooser); ++i) Sleep(100);
+    EXPECT_FALSE(x.mapped(chooser)) << "the chooser did not take the typed path";
 }
 
 TEST(GuiWorkPathRestart, EntriesKeepTheirOrderAcrossARestart) {
@@ -72,18 +104,19 @@ TEST(GuiWorkPathRestart, EntriesKeepTheirOrderAcrossARestart) {
     TempDir work;
     for (const char* folder : {"rc", "res"})
         ASSERT_EQ(symlink((std::string(FW_SOURCE_DIR) + "/" + folder).c_str(), work.file(folder).c_str()), 0);
-    const std::string b = work.file("B"), a = work.file("A"), c = work.file("C");
-    for (const std::string& dir : {a, b, c}) std::filesystem::create_directories(dir);
+    const std::string b = work.file("B"), a = work.file("A"), c = work.file("C"), d_dir = work.file("D");
+    for (const std::string& dir : {a, b, c, d_dir}) std::filesystem::create_directories(dir);
     // Not in name order, so that a sorted list would show.
     work.write("editor-config.json", "{ \"WorkPathes\": [\"" + b + "\", \"" + a + "\", \"" + c +
                                          "\"], \"DesignWidth\": 640, \"DesignHeight\": 960 }");
 
-    DeleteFirstRowInARun(x, work);
-    EXPECT_EQ(StoredPaths(work.file("editor-config.json")), (std::vector<std::string>{a, c}));
-    DeleteFirstRowInARun(x, work);
-    EXPECT_EQ(StoredPaths(work.file("editor-config.json")), (std::vector<std::string>{c}));
-    DeleteFirstRowInARun(x, work);
-    EXPECT_EQ(StoredPaths(work.file("editor-config.json")), std::vector<std::string>{});
+    // An entry added in one run comes after the stored ones in the next.
+    InARun(x, work, [&](const DialogPlace& d) { AddThroughTheChooser(x, d, d_dir); });
+    EXPECT_EQ(StoredPaths(work.file("editor-config.json")), (std::vector<std::string>{b, a, c, d_dir}));
+    InARun(x, work, DeleteFirstRow);
+    EXPECT_EQ(StoredPaths(work.file("editor-config.json")), (std::vector<std::string>{a, c, d_dir}));
+    InARun(x, work, DeleteFirstRow);
+    EXPECT_EQ(StoredPaths(work.file("editor-config.json")), (std::vector<std::string>{c, d_dir}));
     EXPECT_TRUE(std::filesystem::exists(a)) << "deleting an entry never touches the directory";
 }
 

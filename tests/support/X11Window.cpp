@@ -62,19 +62,19 @@ std::vector<XWindow> X11Session::children(XWindow w) {
     return out;
 }
 
-XWindow X11Session::find(XWindow from, const std::string& wanted) {
+XWindow X11Session::find(XWindow from, const std::string& wanted, XWindow except) {
     for (XWindow w : children(from)) {
-        if (mapped(w) && title(w) == wanted) return w;
-        if (XWindow inner = find(w, wanted)) return inner;
+        if (w != except && mapped(w) && title(w) == wanted) return w;
+        if (XWindow inner = find(w, wanted, except)) return inner;
     }
     return 0;
 }
 
-XWindow X11Session::waitForWindow(const std::string& wanted, double seconds) {
+XWindow X11Session::waitForWindow(const std::string& wanted, double seconds, XWindow except) {
     if (!m_display) return 0;
     auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     do {
-        if (XWindow w = find(DefaultRootWindow(m_display), wanted)) return w;
+        if (XWindow w = find(DefaultRootWindow(m_display), wanted, except)) return w;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     } while (std::chrono::steady_clock::now() < end);
     return 0;

@@ -33,8 +33,9 @@ public:
     _XDisplay* display() const { return m_display; }
 
     // The first mapped window (depth-first from the root) whose title is
-    // exactly `title`, waiting up to `seconds`; 0 when none appeared.
-    XWindow waitForWindow(const std::string& title, double seconds);
+    // exactly `title`, waiting up to `seconds`; 0 when none appeared. A
+    // window given as `except` is passed over (two windows may share a title).
+    XWindow waitForWindow(const std::string& title, double seconds, XWindow except = 0);
     std::string title(XWindow w);
     bool mapped(XWindow w);
     // Size of a window's area and its position on the screen.
@@ -48,6 +49,6 @@ public:
     Screenshot grabWindow(XWindow w);
 
 private:
-    XWindow find(XWindow from, const std::string& title);
+    XWindow find(XWindow from, const std::string& title, XWindow except);
     _XDisplay* m_display = nullptr;
 };

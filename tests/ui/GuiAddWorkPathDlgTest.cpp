@@ -9,7 +9,11 @@
 
 #include <gtest/gtest.h>
 #include <json/reader.h>
+#include <wx/dirdlg.h>
 #include <wx/frame.h>
+#include <wx/modalhook.h>
+
+#include <gtk/gtk.h>
 
 #include "platform/CCFileUtils.h"
 
@@ -179,6 +183,58 @@ TEST_F(GuiAddWorkPathDlg, AddButtonOpensTheChooserTitledForWorkPaths) {
     EXPECT_EQ(hook.otherTitles[0], "添加工作目录");
     EXPECT_EQ(dlg.m_listWorkPaths->GetCount(), 0u);
     EXPECT_FALSE(work.exists("editor-config.json"));
+}
+
+// Notes the directory chooser when it opens and lets it show.
+struct ChooserSpy : wxModalDialogHook {
+    ChooserSpy() { Register(); }
+    ~ChooserSpy() override { Unregister(); }
+    int Enter(wxDialog* dialog) override {
+        if (auto* dir = dynamic_cast<wxDirDialog*>(dialog)) chooser = dir;
+        return wxID_NONE;
+    }
+    void Exit(wxDialog* dialog) override {
+        if (dialog == chooser) chooser = nullptr;
+    }
+    wxDirDialog* chooser = nullptr;
+};
+
+// The folder the shown chooser is in, read from GTK, after which it is
+// cancelled; "" when no chooser showed.
+std::string ChooserFolderAfterAdd(AddWorkPathDlg& dlg) {
+    ChooserSpy spy;
+    std::string folder;
+    bool seen = false;
+    StepScript script(300);
+    for (int tries = 0; tries < 10; ++tries) {
+        script.then([&] {
+            if (seen || !spy.chooser || !gtk_widget_get_mapped(spy.chooser->GetHandle())) return;
+            gchar* current = gtk_file_chooser_get_current_folder(GTK_FILE_CHOOSER(spy.chooser->GetHandle()));
+            folder = current ? current : "";
+            g_free(current);
+            seen = true;
+            spy.chooser->EndModal(wxID_CANCEL);
+        });
+    }
+    script.start();
+    ClickCentre(dlg.m_buttonAdd);
+    PumpEvents(300);
+    script.Stop();
+    return seen ? folder : std::string();
+}
+
+TEST_F(GuiAddWorkPathDlg, TheChooserStartsInTheNewestEntryOrTheWorkingDirectory) {
+    AddWorkPathDlg dlg(frame, wxID_ANY, "");
+    dlg.Show();
+    PumpEvents(300);
+    // Without a start folder GTK would show its recent files, where no
+    // directory can be chosen.
+    EXPECT_EQ(ChooserFolderAfterAdd(dlg), wxGetCwd().utf8_string());
+    const std::string first = makeDir("first"), second = makeDir("second");
+    ASSERT_TRUE(dlg.AddWorkPath(wxString::FromUTF8(first)));
+    ASSERT_TRUE(dlg.AddWorkPath(wxString::FromUTF8(second)));
+    EXPECT_EQ(ChooserFolderAfterAdd(dlg), second);
+    EXPECT_EQ(dlg.m_listWorkPaths->GetCount(), 2u) << "a cancelled chooser adds nothing";
 }
 
 TEST_F(GuiAddWorkPathDlg, AddButtonTakesTheChosenDirectory) {
