@@ -192,6 +192,7 @@ void Renderer::visitRenderQueue(RenderQueue& queue) {
     auto state2D = [this, gl] {
         if (!gl) return;
         if (_isDepthTestFor2D) {
+            clearDepthIfPending();
             glEnable(GL_DEPTH_TEST);
             glDepthMask(true);
         } else {
@@ -200,8 +201,9 @@ void Renderer::visitRenderQueue(RenderQueue& queue) {
         }
         glDisable(GL_CULL_FACE);
     };
-    auto state3D = [gl](bool depthWrite) {
+    auto state3D = [this, gl](bool depthWrite) {
         if (!gl) return;
+        clearDepthIfPending();
         glEnable(GL_DEPTH_TEST);
         glDepthMask(depthWrite);
         glEnable(GL_CULL_FACE);
@@ -242,10 +244,21 @@ void Renderer::clean() {
 
 void Renderer::clear() {
     if (!isGLReady()) return;
-    glDepthMask(true);
     glClearColor(_clearColor.r, _clearColor.g, _clearColor.b, _clearColor.a);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_COLOR_BUFFER_BIT);
+    _depthClearPending = true;
+}
+
+void Renderer::clearDepthIfPending() {
+    if (!_depthClearPending) return;
+    _depthClearPending = false;
+    // The whole buffer, whatever clipping a node has left switched on.
+    const bool scissor = glIsEnabled(GL_SCISSOR_TEST) != GL_FALSE;
+    if (scissor) glDisable(GL_SCISSOR_TEST);
+    glDepthMask(true);
+    glClear(GL_DEPTH_BUFFER_BIT);
     glDepthMask(false);
+    if (scissor) glEnable(GL_SCISSOR_TEST);
 }
 
 void Renderer::setClearColor(const Color4F& clearColor) {

@@ -71,7 +71,10 @@ public:
     // Executes the queued commands and empties the queues.
     void render();
     void clean();
-    // Clears colour and depth with the clear colour.
+    // Clears colour with the clear colour, and depth (to 1) before the first
+    // draw of the frame that tests depth: 3D groups or the 2D depth test. A
+    // frame of 2D drawing alone never touches depth, and a software
+    // rasteriser would spend a sizeable part of such a frame clearing it.
     void clear();
     void setClearColor(const Color4F& clearColor);
     const Color4F& getClearColor() const { return _clearColor; }
@@ -80,9 +83,7 @@ public:
     void addDrawnBatches(ssize_t number) { _drawnBatches += number; }
     ssize_t getDrawnVertices() const { return _drawnVertices; }
     void addDrawnVertices(ssize_t number) { _drawnVertices += number; }
-    void clearDrawStats() {
-        _drawnBatches = _drawnVertices = 0;
-    }
+    void clearDrawStats() { _drawnBatches = _drawnVertices = 0; }
 
     void setDepthTest(bool enable);
     bool isDepthTestFor2D() const { return _isDepthTestFor2D; }
@@ -103,6 +104,7 @@ protected:
     void flush3D();
     void flushTriangles();
     void drawBatchedTriangles();
+    void clearDepthIfPending();
 
     std::stack<int> _commandGroupStack;
     std::vector<RenderQueue> _renderGroups;
@@ -119,10 +121,11 @@ protected:
     ssize_t _drawnVertices;
     bool _isRendering;
     bool _isDepthTestFor2D;
+    bool _depthClearPending = true;
     bool _glViewAssigned;
     Color4F _clearColor;
 };
 
 NS_CC_END
 
-#endif  // __CC_RENDERER_H_
+#endif // __CC_RENDERER_H_

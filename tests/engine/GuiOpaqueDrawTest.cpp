@@ -1,4 +1,5 @@
-// Opaque draws skip blending: same pixels as blended, translucent textures and sprites still blend.
+// Renderer shortcuts that must not change pixels: opaque draws skip blending (translucent textures and sprites still
+// blend), and the depth buffer is cleared only for frames that test depth.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -126,4 +127,35 @@ TEST_F(GuiOpaqueDraw, TranslucentTexelsAndFadedSpritesStillBlend) {
     EXPECT_NEAR(faded.b, (50 + 128) / 2, 2) << Describe(faded);
     // The opaque sprite is drawn apart from the blended ones around it.
     EXPECT_EQ(m_director->getRenderer()->getDrawnBatches(), 3);
+}
+
+TEST_F(GuiOpaqueDraw, WithTheDepthTestOnEachFrameStartsFromAClearedDepthBuffer) {
+    Texture2D* solid = solidTexture("/depth-solid", 255);
+    ASSERT_NE(solid, nullptr);
+    m_director->setDepthTest(true);
+    // A near sprite leaves its depth behind; frames of 2D drawing alone
+    // follow, with the depth test off.
+    Sprite* near = place(solid, 200, 150);
+    near->setPositionZ(200);
+    m_director->mainLoop(1.0f / 60);
+    near->removeFromParent();
+    m_director->setDepthTest(false);
+    m_director->mainLoop(1.0f / 60);
+    m_director->mainLoop(1.0f / 60);
+
+    // Back on: a farther sprite at the same place is drawn, so nothing of the
+    // near one's depth is left.
+    m_director->setDepthTest(true);
+    Sprite* far = place(solid, 200, 150);
+    far->setColor(Color3B(0, 255, 0));
+    m_director->mainLoop(1.0f / 60);
+    EXPECT_EQ(m_view->pixel(200, 150), Color4B(0, 100, 0, 255)) << Describe(m_view->pixel(200, 150));
+    // Within a frame the test works: a farther sprite drawn after a nearer
+    // one stays hidden behind it.
+    Sprite* front = place(solid, 200, 150);
+    front->setPositionZ(100);
+    far->setLocalZOrder(1);
+    m_director->mainLoop(1.0f / 60);
+    EXPECT_EQ(m_view->pixel(200, 150), Color4B(200, 100, 50, 255)) << Describe(m_view->pixel(200, 150));
+    m_director->setDepthTest(false);
 }
