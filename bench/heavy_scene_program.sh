@@ -51,7 +51,8 @@ for _ in $(seq 100); do
   sleep 0.2
 done
 [[ -n "$frame" ]] || { echo "the editor did not open:" >&2; cat "$work/output.log" >&2; exit 1; }
-xdotool windowsize "$frame" 2150 1450 windowmove "$frame" 0 0
+# Sized so that the view is 1280 x 1000, the design area at one pixel per point.
+xdotool windowsize "$frame" 1815 1099 windowmove "$frame" 0 0
 sleep 1
 xdotool windowfocus --sync "$frame"
 
