@@ -71,7 +71,7 @@ struct ByteBuffer {
     unsigned char& operator[](size_t i) { return bytes[i]; }
 };
 
-}  // namespace
+} // namespace
 
 // ---- instance ----
 
@@ -299,7 +299,9 @@ bool FileUtils::isFileExist(const std::string& filename) const {
     return !fullPathForFilename(filename).empty();
 }
 
-bool FileUtils::isAbsolutePath(const std::string& path) const { return !path.empty() && path[0] == '/'; }
+bool FileUtils::isAbsolutePath(const std::string& path) const {
+    return !path.empty() && path[0] == '/';
+}
 
 bool FileUtils::isDirectoryExist(const std::string& dirPath) const {
     if (dirPath.empty()) {
@@ -338,9 +340,13 @@ long FileUtils::getFileSize(const std::string& filepath) {
     return static_cast<long>(st.st_size);
 }
 
-void FileUtils::setPopupNotify(bool notify) { _popupNotify = notify; }
+void FileUtils::setPopupNotify(bool notify) {
+    _popupNotify = notify;
+}
 
-bool FileUtils::isPopupNotify() const { return _popupNotify; }
+bool FileUtils::isPopupNotify() const {
+    return _popupNotify;
+}
 
 // ---- reading ----
 
@@ -396,8 +402,7 @@ ValueMap FileUtils::getValueMapFromFile(const std::string& filename) {
     if (data.isNull()) {
         return ValueMap();
     }
-    return PlistParser::parseMap(reinterpret_cast<const char*>(data.getBytes()),
-                                 static_cast<size_t>(data.getSize()));
+    return PlistParser::parseMap(reinterpret_cast<const char*>(data.getBytes()), static_cast<size_t>(data.getSize()));
 }
 
 ValueMap FileUtils::getValueMapFromData(const char* filedata, int filesize) {
@@ -418,19 +423,41 @@ ValueVector FileUtils::getValueVectorFromFile(const std::string& filename) {
 
 // ---- writing ----
 
+namespace {
+
+// Where a write to path must land: a symbolic link is followed to its file,
+// so the link (into a shared folder, say) keeps pointing at the new
+// contents. A dangling link or a new file is written at the path itself.
+std::string WriteTarget(const std::string& path) {
+    struct stat link {};
+    if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return path;
+    std::string target(resolved);
+    free(resolved);
+    return target;
+}
+
+} // namespace
+
 bool FileUtils::writeAtomically(const char* bytes, size_t size, const std::string& fullPath) {
     if (fullPath.empty()) {
         return false;
     }
-    const std::string temp = fullPath + ".tmp-" + std::to_string(getpid());
+    const std::string target = WriteTarget(fullPath);
+    // The replacement keeps the permissions of the file it replaces.
+    struct stat old {};
+    const bool replacing = stat(target.c_str(), &old) == 0;
+    const std::string temp = target + ".tmp-" + std::to_string(getpid());
     FILE* fp = fopen(temp.c_str(), "wb");
     if (fp == nullptr) {
         return false;
     }
+    const bool moded = !replacing || fchmod(fileno(fp), old.st_mode & 07777) == 0;
     const bool written = (size == 0 || fwrite(bytes, 1, size, fp) == size);
     const bool flushed = fflush(fp) == 0 && fsync(fileno(fp)) == 0;
     const bool closed = fclose(fp) == 0;
-    if (!written || !flushed || !closed || rename(temp.c_str(), fullPath.c_str()) != 0) {
+    if (!moded || !written || !flushed || !closed || rename(temp.c_str(), target.c_str()) != 0) {
         remove(temp.c_str());
         return false;
     }

@@ -45,7 +45,7 @@ protected:
     FileUtils* m_fu = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(FileUtilsTest, DefaultRootIsTheWorkingDirectory) {
     EXPECT_EQ(m_fu->getDefaultResourceRootPath(), m_root);
@@ -182,6 +182,39 @@ TEST_F(FileUtilsTest, WritesReplaceTheFileWholeAndLeaveNoTemporaries) {
     EXPECT_EQ(entries, 1u);
     EXPECT_FALSE(m_fu->writeStringToFile("x", m_root + "no/such/dir/f.txt"));
     EXPECT_FALSE(m_fu->writeStringToFile("x", ""));
+}
+
+TEST_F(FileUtilsTest, WritesKeepTheReplacedFilesPermissionsAndFollowLinks) {
+    namespace fs = std::filesystem;
+    // A group-writable file stays group-writable.
+    const std::string shared = m_root + "shared.plist";
+    writeText(shared, "old");
+    fs::permissions(shared,
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write);
+    ASSERT_TRUE(m_fu->writeStringToFile("new", shared));
+    EXPECT_EQ(m_fu->getStringFromFile(shared), "new");
+    EXPECT_EQ(fs::status(shared).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write);
+
+    // Saved through a link: the link stays and its file gets the contents;
+    // no temporary is left in either folder.
+    const std::string asset = m_root + "assets/fire.plist";
+    writeText(asset, "asset");
+    fs::create_directories(m_root + "project");
+    const std::string link = m_root + "project/fire.plist";
+    fs::create_symlink(asset, link);
+    ASSERT_TRUE(m_fu->writeStringToFile("edited", link));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(m_fu->getStringFromFile(asset), "edited");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_root + "assets"), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_root + "project"), fs::directory_iterator()), 1);
+
+    // A link to a file not there yet is replaced by the new file.
+    const std::string dangling = m_root + "dangling.plist";
+    fs::create_symlink(m_root + "gone/none.plist", dangling);
+    ASSERT_TRUE(m_fu->writeStringToFile("fresh", dangling));
+    EXPECT_FALSE(fs::is_symlink(dangling));
+    EXPECT_EQ(m_fu->getStringFromFile(dangling), "fresh");
 }
 
 TEST(Data, CopyMoveAndTakeBuffer) {
