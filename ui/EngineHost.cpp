@@ -18,6 +18,8 @@
 #include <wx/evtloop.h>
 #include <wx/frame.h>
 
+#include <glib.h>
+
 #include <chrono>
 #include <cstdio>
 
@@ -100,7 +102,10 @@ void EngineHost::tick() {
     // A tick that fires while a frame polls the events of its own loop waits
     // for that frame to end: frames nest only inside a modal dialog's loop,
     // never one inside the other because a frame took longer than a period.
-    if (m_frameDepth > 0 && wxEventLoopBase::GetActive() == m_frameLoop) {
+    // The polling dispatches one level deeper than the frame began; a modal
+    // loop started from it (a wx dialog, or a GTK message box, which runs no
+    // wx loop of its own) dispatches deeper still.
+    if (m_frameDepth > 0 && g_main_depth() <= m_frameDispatchDepth + 1) {
         m_tickDeferred = true;
         return;
     }
@@ -122,11 +127,11 @@ void EngineHost::runFrame() {
     // A modal dialog opened by a command that this frame's polling
     // dispatched runs its own loop, in which later ticks nest.
     ++m_frameDepth;
-    wxEventLoopBase* outerLoop = m_frameLoop;
-    m_frameLoop = wxEventLoopBase::GetActive();
+    const int outerDepth = m_frameDispatchDepth;
+    m_frameDispatchDepth = g_main_depth();
     Director::getInstance()->mainLoop();
     m_glView->pollEvents();
-    m_frameLoop = outerLoop;
+    m_frameDispatchDepth = outerDepth;
     --m_frameDepth;
     m_timing.tickEnded();
     if (m_tickDeferred && !m_closing && !m_paused) {

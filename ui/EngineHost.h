@@ -65,8 +65,8 @@ private:
     wxSize m_laidOutSize; // the view's size at the last layout
     bool m_paused = false;
     FramePacer m_pacer;
-    wxEventLoopBase* m_frameLoop = nullptr; // event loop of the innermost running frame
-    bool m_tickDeferred = false;            // a tick came while a frame of its own loop ran
+    int m_frameDispatchDepth = 0; // GLib dispatch depth at which the innermost frame began
+    bool m_tickDeferred = false;  // a tick came from the innermost frame's own polling
 
     wxGLViewImpl* m_glView = nullptr; // one extra reference until the close sequence
     int m_frameDepth = 0;             // frames, with their event polling, now running

@@ -68,6 +68,8 @@ public:
     MessageBoxClicker();
     ~MessageBoxClicker() override;
     void answerNext(int id) { m_answers.push_back(id); }
+    // Ticks (of 100 ms) each box stays up before its button is clicked.
+    int holdTicks = 0;
     int Enter(wxDialog* dialog) override;
     void Exit(wxDialog* dialog) override;
     void Notify() override;
