@@ -105,11 +105,14 @@ bool AddWorkPathDlg::DeleteSelectedWorkPath() {
     return true;
 }
 
-void AddWorkPathDlg::OnAdd(wxCommandEvent&) {
+wxString AddWorkPathDlg::chooserStart() const {
     const unsigned count = m_listWorkPaths->GetCount();
-    wxString start = count > 0 ? m_listWorkPaths->GetString(count - 1) : wxGetCwd();
-    if (!wxFileName::DirExists(start)) start = wxGetCwd();
-    wxString path = m_askDirectory ? m_askDirectory(this) : ChooseDirectory(this, start);
+    const wxString newest = count > 0 ? m_listWorkPaths->GetString(count - 1) : wxString();
+    return !newest.empty() && wxFileName::DirExists(newest) ? newest : wxGetCwd();
+}
+
+void AddWorkPathDlg::OnAdd(wxCommandEvent&) {
+    wxString path = m_askDirectory ? m_askDirectory(this) : ChooseDirectory(this, chooserStart());
     if (!path.empty()) AddWorkPath(path);
 }
 

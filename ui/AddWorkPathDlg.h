@@ -37,6 +37,9 @@ protected:
 
 private:
     void RestoreStoredPaths();
+    // Where the chooser opens: the newest entry while it exists, else the
+    // working directory.
+    wxString chooserStart() const;
     void StoreList();
 
     AskDirectory m_askDirectory;

@@ -8,7 +8,6 @@
 #include "ui/FrameTimingLog.h"
 
 class AppDelegate;
-class wxEventLoopBase;
 class wxFrame;
 class wxGLViewImpl;
 
