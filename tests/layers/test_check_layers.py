@@ -34,6 +34,8 @@ class CheckLayersTest(unittest.TestCase):
             "view/V.h": '#include "editor/EditorNode.h"\n#include <gtk/gtk.h>\n',
             "ui/MainFrame.h": '#include "particle/P.h"\n#include "view/V.h"\n#include "app/A.h"\n',
             "tools/t/main.cpp": '#include "2d/CCNode.h"\n#include "Report.h"\n',
+            "app/A.h": '#include "base/CCDirector.h"\n#include <wx/string.h>\n',
+            "program/MyApp.cpp": '#include "ui/MainFrame.h"\n#include "app/A.h"\n#include "editor/EditorNode.h"\n',
         })
         result = self.run_checker(root)
         self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
@@ -47,6 +49,8 @@ class CheckLayersTest(unittest.TestCase):
             "engine/2d/CCNode.h": '#include <wx/string.h>\n',
             "engine/base/CCRef.h": '#include "editor/EditorNode.h"\n',
             "tools/t/main.cpp": '#include <wx/app.h>\n',
+            "app/UpdateCheck.cpp": '#include "ui/MainFrame.h"\n',
+            "ui/MainFrame.cpp": '#include "program/MyApp.h"\n',
         })
         result = self.run_checker(root)
         self.assertEqual(result.returncode, 1)
@@ -56,9 +60,11 @@ class CheckLayersTest(unittest.TestCase):
                          "view/V.cpp:1: view/ may not include app/EditorConfig.h",
                          "engine/2d/CCNode.h:1: engine/ may not include wx/string.h",
                          "engine/base/CCRef.h:1: engine/ may not include editor/EditorNode.h",
-                         "tools/t/main.cpp:1: tools/ may not include wx/app.h"):
+                         "tools/t/main.cpp:1: tools/ may not include wx/app.h",
+                         "app/UpdateCheck.cpp:1: app/ may not include ui/MainFrame.h",
+                         "ui/MainFrame.cpp:1: ui/ may not include program/MyApp.h"):
             self.assertIn(expected, result.stdout)
-        self.assertEqual(len(result.stdout.splitlines()), 7, result.stdout)
+        self.assertEqual(len(result.stdout.splitlines()), 9, result.stdout)
 
     def test_a_folder_that_is_not_a_source_tree_is_an_error(self):
         result = self.run_checker(tempfile.gettempdir() + "/no-such-tree")

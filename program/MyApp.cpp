@@ -1,5 +1,5 @@
 // Start-up: configuration, image and resource handlers, the main window.
-#include "app/MyApp.h"
+#include "program/MyApp.h"
 
 #include "app/EditorConfig.h"
 #include "app/UpdateCheck.h"

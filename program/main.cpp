@@ -1,5 +1,5 @@
 // Program entry: quiet the toolkit's assertions, then run MyApp.
-#include "app/MyApp.h"
+#include "program/MyApp.h"
 
 #include <wx/log.h>
 
