@@ -3,6 +3,8 @@
 
 #include <string>
 
+class wxWindow;
+
 namespace cocos2d {
 namespace network {
 class HttpClient;
@@ -16,6 +18,20 @@ void SendUpdateCheck();
 
 // The engine's callback for the "CheckVersion" request.
 void OnUpdateCheckResponse(cocos2d::network::HttpClient* client, cocos2d::network::HttpResponse* response);
+
+// The answer at start-up can arrive before the main window is on screen. A
+// box opened then would stand alone on an empty screen, with the window held
+// back behind it. HoldUpdateAnswers() (before the request) keeps the newest
+// answer waiting; ReleaseUpdateAnswers(window) (the window is mapped and has
+// drawn a frame) acts on it, and every later one, with the window as the
+// boxes' parent. DropUpdateAnswers() (closing has begun) discards answers
+// still on their way, including one already passed on to the event loop.
+void HoldUpdateAnswers();
+void ReleaseUpdateAnswers(wxWindow* window);
+void DropUpdateAnswers();
+
+// Only web pages are opened from the server's links: http and https.
+bool IsWebLink(const std::string& url);
 
 // Takes an answer body as the new ServerSettings and offers the update when
 // it names a newer version.

@@ -6,12 +6,16 @@
 
 namespace {
 
+wxWindow* g_parent = nullptr;
+
 class ToolkitPrompts : public UpdatePrompts {
 public:
     bool AskYesNo(const wxString& message) override {
-        return wxMessageBox(message, wxString::FromUTF8("提示"), wxYES_NO) == wxYES;
+        return wxMessageBox(message, wxString::FromUTF8("提示"), wxYES_NO, g_parent) == wxYES;
     }
-    void Notify(const wxString& message) override { wxMessageBox(message, wxString::FromUTF8("提示")); }
+    void Notify(const wxString& message) override {
+        wxMessageBox(message, wxString::FromUTF8("提示"), wxOK | wxCENTRE, g_parent);
+    }
     void OpenBrowser(const wxString& url) override { wxLaunchDefaultBrowser(url); }
 };
 
@@ -26,4 +30,8 @@ UpdatePrompts& CurrentUpdatePrompts() {
 
 void SetUpdatePrompts(UpdatePrompts* prompts) {
     g_prompts = prompts ? prompts : &g_toolkitPrompts;
+}
+
+void SetUpdatePromptsParent(wxWindow* parent) {
+    g_parent = parent;
 }

@@ -3,6 +3,8 @@
 
 #include <wx/string.h>
 
+class wxWindow;
+
 class UpdatePrompts {
 public:
     virtual ~UpdatePrompts() = default;
@@ -17,3 +19,7 @@ public:
 UpdatePrompts& CurrentUpdatePrompts();
 // Null restores the default; the caller keeps ownership.
 void SetUpdatePrompts(UpdatePrompts* prompts);
+
+// The window the toolkit's boxes belong to (modal to it, kept above it);
+// null for none.
+void SetUpdatePromptsParent(wxWindow* parent);

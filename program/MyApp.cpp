@@ -16,6 +16,8 @@
 #include <wx/xrc/xmlres.h>
 
 bool MyApp::OnInit() {
+    // The answer is acted on once the main window is on screen.
+    HoldUpdateAnswers();
     SendUpdateCheck();
     LoadEditorConfig();
 

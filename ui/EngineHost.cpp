@@ -19,6 +19,7 @@
 #include <wx/frame.h>
 
 #include <glib.h>
+#include <gtk/gtk.h>
 
 #include <chrono>
 #include <cstdio>
@@ -27,6 +28,15 @@ USING_NS_CC;
 
 namespace {
 constexpr std::chrono::milliseconds kFramePeriod(20);
+
+// Mapped by the X server, not only asked to be: GDK marks a top-level window
+// withdrawn until the server's map notification has come back.
+bool IsMappedOnScreen(wxFrame* frame) {
+    GtkWidget* widget = frame->GetHandle();
+    GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;
+    return window && gdk_window_is_visible(window) &&
+           !(gdk_window_get_state(window) & GDK_WINDOW_STATE_WITHDRAWN);
+}
 } // namespace
 
 EngineHost::EngineHost(wxFrame* owner) : m_owner(owner), m_pacer(kFramePeriod) {}
@@ -129,7 +139,13 @@ void EngineHost::runFrame() {
     ++m_frameDepth;
     const int outerDepth = m_frameDispatchDepth;
     m_frameDispatchDepth = g_main_depth();
+    const bool firstOnScreen = m_onFirstShownFrame && !m_closing && IsMappedOnScreen(m_owner);
     Director::getInstance()->mainLoop();
+    if (firstOnScreen) {
+        auto handler = std::move(m_onFirstShownFrame);
+        m_onFirstShownFrame = nullptr;
+        handler();
+    }
     m_glView->pollEvents();
     m_frameDispatchDepth = outerDepth;
     --m_frameDepth;

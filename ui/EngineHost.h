@@ -4,6 +4,8 @@
 #include <wx/gdicmn.h>
 #include <wx/timer.h>
 
+#include <functional>
+
 #include "ui/FramePacer.h"
 #include "ui/FrameTimingLog.h"
 
@@ -30,6 +32,11 @@ public:
     void tick();
     // Fits the design area into the engine view, at most 1:1, centred.
     void layoutView();
+
+    // Called once, after the first frame drawn while the owner is mapped on
+    // the screen: from then on the user sees the editor behind anything
+    // that opens over it.
+    void whenFirstDrawnOnScreen(std::function<void()> handler) { m_onFirstShownFrame = std::move(handler); }
 
     // No engine frames while a modal dialog of the editor's own runs.
     void pausePump();
@@ -72,5 +79,6 @@ private:
     bool m_destroyPending = false;    // a close arrived during a frame
     bool m_closed = false;            // the close sequence has run
     FrameTimingLog m_timing;
+    std::function<void()> m_onFirstShownFrame;
     int m_framesAfterClose = 0; // must stay 0; reported with the timing figures
 };

@@ -52,6 +52,8 @@ MainFrame::MainFrame(wxWindow* parent)
     addPanes();
 
     SetClientSize(1280, 1000);
+    // The start-up update answer waits until the editor is on screen.
+    m_host.whenFirstDrawnOnScreen([this] { ReleaseUpdateAnswers(this); });
     m_host.startPump();
 
     m_paneMenu = new wxMenu();
@@ -129,7 +131,9 @@ void MainFrame::addPropertyPane() {
 
 bool MainFrame::Destroy() {
     // An update answer still on its way must not open a box over a window
-    // that is going away; a request still hanging is abandoned.
+    // that is going away (nor one already passed on to the event loop); a
+    // request still hanging is abandoned.
+    DropUpdateAnswers();
     cocos2d::network::HttpClient::destroyInstance();
     // Objects die with the scene below; the selection lets go of them first.
     if (m_pgManager) SelectionManager::getInstance()->clearSelection();

@@ -240,14 +240,16 @@ void Scheduler::update(float dt) {
     _updateLocked = false;
     purgeDeleted();
 
-    if (!_functionsToPerform.empty()) {
-        _performMutex.lock();
-        auto temp = std::move(_functionsToPerform);
-        _functionsToPerform.clear();
-        _performMutex.unlock();
-        for (const auto& function : temp) {
-            function();
-        }
+    // Other threads (the HTTP client's worker) add to the list under the
+    // lock; it is read only under the lock too. The functions run outside it,
+    // so that they may queue further work.
+    std::vector<std::function<void()>> temp;
+    {
+        std::lock_guard<std::mutex> lock(_performMutex);
+        temp.swap(_functionsToPerform);
+    }
+    for (const auto& function : temp) {
+        function();
     }
 }
 

@@ -50,9 +50,25 @@ const char* const kLatest = "已是最新版本无需更新！";
 const char* const kUnknown = "无法获取版本信息，请稍后再试！";
 const char* const kComingSoon = "敬请期待！非常简单，自己先摸索下吧。";
 
-std::string Answer(const std::string& version, const std::string& helpUrl = "http://help.example/") {
-    return "{\"cfg\":{\"version\":" + version + ",\"verMsg\":\"有新版本\",\"updateUrl\":\"http://get.example/\"," +
+std::string Answer(const std::string& version, const std::string& helpUrl = "http://help.example/",
+                   const std::string& updateUrl = "http://get.example/") {
+    return "{\"cfg\":{\"version\":" + version + ",\"verMsg\":\"有新版本\",\"updateUrl\":\"" + updateUrl + "\"," +
            "\"helpUrl\":\"" + helpUrl + "\"},\"other\":1}";
+}
+
+// An answer as the engine's HTTP client hands it over.
+void Respond(const std::string& tag, long code, bool succeed, const std::string& body) {
+    auto* request = new HttpRequest;
+    request->setTag(tag);
+    auto* response = new HttpResponse(request);
+    request->release();
+    response->setResponseCode(code);
+    response->setSucceed(succeed);
+    std::vector<char> bytes(body.begin(), body.end());
+    response->setResponseData(&bytes);
+    OnUpdateCheckResponse(nullptr, response);
+    response->release();
+    Settle();
 }
 
 class UpdateCheckTest : public ::testing::Test {
@@ -62,6 +78,7 @@ protected:
         SetUpdatePrompts(&prompts);
     }
     void TearDown() override {
+        ReleaseUpdateAnswers(nullptr);
         SetUpdatePrompts(nullptr);
         ServerSettings = Json::Value();
         unsetenv("FLAREWICK_SERVER");
@@ -190,29 +207,61 @@ TEST_F(UpdateCheckTest, OnlyASuccessfulCheckVersionAnswerReplacesTheSettings) {
     AcceptUpdateAnswer(Answer("\"1.6\""));
     ASSERT_EQ(SettingText(ServerSettings, "version"), "1.6");
 
-    auto respond = [](const std::string& tag, long code, bool succeed, const std::string& body) {
-        auto* request = new HttpRequest;
-        request->setTag(tag);
-        auto* response = new HttpResponse(request);
-        request->release();
-        response->setResponseCode(code);
-        response->setSucceed(succeed);
-        std::vector<char> bytes(body.begin(), body.end());
-        response->setResponseData(&bytes);
-        OnUpdateCheckResponse(nullptr, response);
-        response->release();
-        Settle();
-    };
-    respond("Other", 200, true, Answer("\"1.9\""));
-    respond("CheckVersion", 404, false, Answer("\"1.9\""));
-    respond("CheckVersion", 200, false, Answer("\"1.9\"")); // transfer cut short
-    respond("CheckVersion", -1, false, "");
+    Respond("Other", 200, true, Answer("\"1.9\""));
+    Respond("CheckVersion", 404, false, Answer("\"1.9\""));
+    Respond("CheckVersion", 200, false, Answer("\"1.9\"")); // transfer cut short
+    Respond("CheckVersion", -1, false, "");
     EXPECT_EQ(SettingText(ServerSettings, "version"), "1.6");
     EXPECT_TRUE(prompts.asked.empty());
 
-    respond("CheckVersion", 200, true, Answer("\"1.9\""));
+    Respond("CheckVersion", 200, true, Answer("\"1.9\""));
     EXPECT_EQ(SettingText(ServerSettings, "version"), "1.9");
     EXPECT_EQ(prompts.asked.size(), 1u);
+}
+
+TEST_F(UpdateCheckTest, OnlyWebLinksFromTheServerAreOpened) {
+    for (const char* url : {"http://get.example/", "https://get.example/x?y=1", "HTTPS://Get.Example/"})
+        EXPECT_TRUE(IsWebLink(url)) << url;
+    for (const char* url : {"file:///etc/passwd", "smb://host/share", "steam://run/1", "javascript:alert(1)",
+                            "http:relative", "https://", "http:///path", "", "null", " http://x/"})
+        EXPECT_FALSE(IsWebLink(url)) << url;
+
+    prompts.yes = true;
+    AcceptUpdateAnswer(Answer("\"1.8\"", "smb://host/share", "file:///home/user/.bashrc"));
+    EXPECT_EQ(prompts.asked.size(), 1u) << "the offer itself is still shown";
+    ShowHelp();
+    EXPECT_TRUE(prompts.opened.empty()) << "a link that is not a web page was opened";
+    EXPECT_TRUE(prompts.notices.empty()) << "a refused link is dropped without a box";
+
+    prompts.clear();
+    AcceptUpdateAnswer(Answer("\"1.8\"", "HTTPS://help.example/", "https://get.example/new"));
+    ShowHelp();
+    EXPECT_EQ(prompts.opened, (std::vector<std::string>{"https://get.example/new", "HTTPS://help.example/"}));
+}
+
+TEST_F(UpdateCheckTest, AnAnswerBeforeTheWindowIsUpWaitsAndOneAfterClosingIsDropped) {
+    HoldUpdateAnswers();
+    Respond("CheckVersion", 200, true, Answer("\"1.8\""));
+    Respond("CheckVersion", 200, true, Answer("\"1.9\""));
+    EXPECT_TRUE(prompts.asked.empty()) << "the offer came before the window";
+    EXPECT_TRUE(ServerSettings.isNull());
+
+    ReleaseUpdateAnswers(nullptr);
+    Settle();
+    EXPECT_EQ(prompts.asked.size(), 1u) << "only the newest waiting answer is taken";
+    EXPECT_EQ(SettingText(ServerSettings, "version"), "1.9");
+    ReleaseUpdateAnswers(nullptr);
+    Settle();
+    EXPECT_EQ(prompts.asked.size(), 1u) << "a waiting answer is taken once";
+
+    // Open: an answer is taken as it comes.
+    Respond("CheckVersion", 200, true, Answer("\"2.0\""));
+    EXPECT_EQ(prompts.asked.size(), 2u);
+
+    DropUpdateAnswers();
+    Respond("CheckVersion", 200, true, Answer("\"2.1\""));
+    EXPECT_EQ(prompts.asked.size(), 2u) << "an answer after closing began opened a box";
+    EXPECT_EQ(SettingText(ServerSettings, "version"), "2.0");
 }
 
 TEST_F(UpdateCheckTest, RequestGoesToTheServerAndItsAnswerArrivesInAFrame) {

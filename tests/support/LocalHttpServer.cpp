@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <thread>
 
 namespace {
 
@@ -43,6 +44,12 @@ LocalHttpServer::Answer LocalHttpServer::reply(int status, const std::string& bo
     Answer a;
     a.status = status;
     a.body = body;
+    return a;
+}
+
+LocalHttpServer::Answer LocalHttpServer::delayedReply(int delayMs, int status, const std::string& body) {
+    Answer a = reply(status, body);
+    a.delayMs = delayMs;
     return a;
 }
 
@@ -140,6 +147,9 @@ void LocalHttpServer::serve(int fd) {
     m_arrived.notify_all();
 
     if (answer.kind == Answer::Kind::Reply) {
+        for (auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(answer.delayMs);
+             std::chrono::steady_clock::now() < until && !m_stop;)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         std::string out = "HTTP/1.1 " + std::to_string(answer.status) + " " + Reason(answer.status) +
                           "\r\nContent-Type: " + answer.contentType +
                           "\r\nContent-Length: " + std::to_string(answer.body.size()) +

@@ -18,8 +18,10 @@ public:
         std::string body;
         std::string contentType = "application/json; charset=utf-8";
         size_t streamBytes = 0; // Stream: this many bytes, no declared length
+        int delayMs = 0;        // Reply: sent this long after the request arrived
     };
     static Answer reply(int status, const std::string& body);
+    static Answer delayedReply(int delayMs, int status, const std::string& body);
     static Answer page(const std::string& html);
     static Answer stream(size_t bytes);
     // Accepts the connection, reads the request and never answers.

@@ -90,6 +90,27 @@ bool X11Session::geometry(XWindow w, int& x, int& y, int& width, int& height) {
     return true;
 }
 
+void X11Session::watchMaps() {
+    XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask);
+    XSync(m_display, False);
+}
+
+std::vector<XWindow> X11Session::mapsSeen() {
+    std::vector<XWindow> maps;
+    XSync(m_display, False);
+    while (XPending(m_display)) {
+        XEvent ev;
+        XNextEvent(m_display, &ev);
+        if (ev.type == MapNotify && ev.xmap.event == DefaultRootWindow(m_display)) maps.push_back(ev.xmap.window);
+    }
+    return maps;
+}
+
+XWindow X11Session::transientFor(XWindow w) {
+    Window owner = 0;
+    return XGetTransientForHint(m_display, w, &owner) ? owner : 0;
+}
+
 void X11Session::requestClose(XWindow w) {
     XEvent ev{};
     ev.xclient.type = ClientMessage;

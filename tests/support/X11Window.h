@@ -42,6 +42,12 @@ public:
     bool geometry(XWindow w, int& x, int& y, int& width, int& height);
     // Direct children of a window.
     std::vector<XWindow> children(XWindow w);
+    // Top-level windows in the order the server mapped them, from the call
+    // of watchMaps() on; mapsSeen() takes what has arrived since.
+    void watchMaps();
+    std::vector<XWindow> mapsSeen();
+    // The window a dialog is transient for (WM_TRANSIENT_FOR), 0 when none.
+    XWindow transientFor(XWindow w);
     // Asks the window to close as a window manager would (WM_DELETE_WINDOW).
     void requestClose(XWindow w);
     // Reads a rectangle of the screen (root window coordinates).

@@ -201,3 +201,23 @@ TEST_F(GuiUpdateCheckRun, EveryAnswerKeepsTheFramesComing) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GuiUpdateCheckRun, AnAnswerPassedOnAsTheWindowClosesOpensNoBox) {
+    ASSERT_GT(m_server.port(), 0);
+    // The answer arrives while start-up holds it back ...
+    HoldUpdateAnswers();
+    checkAtStart(LocalHttpServer::reply(200, Answer("1.8")));
+    pump(500);
+    EXPECT_TRUE(m_boxes->shown.empty()) << "a held answer opened a box";
+    // ... is passed on to the event loop once the window is up, and the
+    // close is handled in the same tick, before the loop gets to it.
+    ReleaseUpdateAnswers(m_frame);
+    m_frame->Close(true);
+    m_frame = nullptr;
+    pump(800);
+    EXPECT_TRUE(m_boxes->shown.empty()) << "the update offer opened over a closing window";
+}
+
+} // namespace
