@@ -8,6 +8,7 @@
 #include "ui/BackgroundLoader.h"
 #include "ui/EngineHost.h"
 #include "ui/WorkPathTexture.h"
+#include "ui/WriteFailure.h"
 
 #include "platform/CCFileUtils.h"
 
@@ -108,29 +109,25 @@ wxString DocumentCommands::askSavePath() {
 void DocumentCommands::save() {
     EditorObject* object = objectToSave();
     if (!object) return;
-    if (object->filePath.empty()) {
-        const wxString path = askSavePath();
-        if (path.empty()) return;
-        object->filePath = path;
-    }
-    write(object);
+    const wxString path = object->filePath.empty() ? askSavePath() : object->filePath;
+    if (!path.empty()) write(object, path);
 }
 
 void DocumentCommands::saveAs() {
     EditorObject* object = objectToSave();
     if (!object) return;
     const wxString path = askSavePath();
-    if (path.empty()) return;
-    object->filePath = path;
-    write(object);
+    if (!path.empty()) write(object, path);
 }
 
-void DocumentCommands::write(EditorObject* object) {
-    // The writer goes through a temporary file, so a failure leaves the file
-    // that was there before as it was.
-    if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, object->filePath)) {
-        Notice(wxString::FromUTF8("保存失败！"), "警告");
+void DocumentCommands::write(EditorObject* object, const wxString& path) {
+    // A path becomes the object's only once the file is written there, so
+    // that a later Save never goes to a place that failed without asking.
+    int error = 0;
+    if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, path, &error)) {
+        Notice(wxString::FromUTF8("保存失败！") + wxS("\n") + path + wxS("\n") + WriteFailureReason(error), "警告");
         return;
     }
-    if (m_particleFileDone && dynamic_cast<ParticleSystem2DEditor*>(object)) m_particleFileDone(object->filePath);
+    object->filePath = path;
+    if (m_particleFileDone && dynamic_cast<ParticleSystem2DEditor*>(object)) m_particleFileDone(path);
 }

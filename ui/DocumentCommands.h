@@ -35,7 +35,7 @@ public:
     // has none.
     void save();
     // Saves the first selected object to a file the user chooses, which
-    // becomes its file.
+    // becomes its file once written.
     void saveAs();
 
     // The filters of the Open chooser.
@@ -47,7 +47,7 @@ private:
     // The first selected object, or null after telling the user that there is none.
     EditorObject* objectToSave();
     wxString askSavePath();
-    void write(EditorObject* object);
+    void write(EditorObject* object, const wxString& path);
 
     wxWindow* m_parent;
     EngineHost& m_host;
