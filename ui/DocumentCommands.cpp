@@ -13,6 +13,7 @@
 #include "platform/CCFileUtils.h"
 
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/msgdlg.h>
 
 namespace {
@@ -59,11 +60,12 @@ void DocumentCommands::open() {
 }
 
 void DocumentCommands::openPath(const wxString& path) {
-    if (path.Contains(wxS(".plist")))
+    const wxString extension = wxFileName(path).GetExt().Lower();
+    if (extension == wxS("plist"))
         openParticleFile(path);
-    else if (path.Contains(wxS(".csb")))
+    else if (extension == wxS("csb"))
         openBackground(path, true);
-    else if (path.Contains(wxS(".png")) || path.Contains(wxS(".jpg")))
+    else if (extension == wxS("png") || extension == wxS("jpg"))
         openBackground(path, false);
 }
 

@@ -26,9 +26,9 @@ public:
 
     // Asks for a file and opens it; nothing happens when the user cancels.
     void open();
-    // Opens path by what it contains: ".plist" anywhere makes it a particle
-    // file; otherwise ".csb", then ".png" or ".jpg", a background. Any other
-    // path loads nothing.
+    // Opens path by its file's extension, in any case: ".plist" a particle
+    // file; ".csb", ".png" or ".jpg" a background. Any other path loads
+    // nothing.
     void openPath(const wxString& path);
 
     // Saves the first selected object to its file, asking for one when it

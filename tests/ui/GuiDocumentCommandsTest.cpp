@@ -269,19 +269,46 @@ TEST_F(GuiDocumentCommands, BackgroundsReplaceEachOtherOnlyWhenTheNewOneLoads) {
     EXPECT_EQ(sceneChildCount(), children);
 }
 
-TEST_F(GuiDocumentCommands, PlistAnywhereInThePathMeansAParticleFile) {
-    const std::string source = TestPlistsDir() + "cocos2d-objc/Flower.plist";
-    ASSERT_TRUE(TestFileExists(source));
-    const std::string disguised = m_work->file("flower.plist.png");
-    fs::copy_file(source, disguised);
-    m_frame->documents().openPath(wxString::FromUTF8(disguised));
+TEST_F(GuiDocumentCommands, TheFilesExtensionInAnyCaseChoosesHowItOpens) {
+    const std::string flower = TestPlistsDir() + "cocos2d-objc/Flower.plist";
+    const std::string sprite = std::string(FW_SOURCE_DIR) + "/res/Sprite.png";
+    ASSERT_TRUE(TestFileExists(flower));
+    // A picture in a folder whose name holds ".plist" is a background.
+    fs::create_directory(m_work->file("fx.plist.d"));
+    const std::string inFolder = m_work->file("fx.plist.d/bg.png");
+    fs::copy_file(sprite, inFolder);
+    m_frame->documents().openPath(wxString::FromUTF8(inFolder));
+    EXPECT_TRUE(m_dialogs.boxes.empty());
+    EXPECT_TRUE(treeRows().empty());
+    Node* first = Background();
+    ASSERT_NE(first, nullptr);
+
+    const std::string upper = m_work->file("FLOWER.PLIST");
+    fs::copy_file(flower, upper);
+    m_frame->documents().openPath(wxString::FromUTF8(upper));
     EXPECT_EQ(treeRows().size(), 1u);
-    EXPECT_EQ(Background(), nullptr);
+    EXPECT_EQ(Background(), first);
+    const std::string upperPicture = m_work->file("BG.Png");
+    fs::copy_file(sprite, upperPicture);
+    m_frame->documents().openPath(wxString::FromUTF8(upperPicture));
+    EXPECT_NE(Background(), first);
+    EXPECT_NE(Background(), nullptr);
+    EXPECT_TRUE(m_dialogs.boxes.empty());
+
+    // A particle file named like a picture is tried as a picture and refused.
+    const std::string disguised = m_work->file("flower.plist.png");
+    fs::copy_file(flower, disguised);
+    const int children = sceneChildCount();
+    m_frame->documents().openPath(wxString::FromUTF8(disguised));
+    ASSERT_EQ(m_dialogs.boxes.size(), 1u);
+    EXPECT_EQ(m_dialogs.boxes[0].message, U("无法加载背景文件！") + wxS("\n") + wxString::FromUTF8(disguised));
+    EXPECT_EQ(treeRows().size(), 1u);
+    EXPECT_EQ(sceneChildCount(), children);
 
     // A picture named like a particle file is tried as one and refused.
     const std::string picture = m_work->file("picture.plist");
-    fs::copy_file(std::string(FW_SOURCE_DIR) + "/res/Sprite.png", picture);
-    const int children = sceneChildCount();
+    fs::copy_file(sprite, picture);
+    m_dialogs.boxes.clear();
     m_frame->documents().openPath(wxString::FromUTF8(picture));
     ASSERT_EQ(m_dialogs.boxes.size(), 1u);
     EXPECT_EQ(m_dialogs.boxes[0].caption, U("提示"));
@@ -289,7 +316,14 @@ TEST_F(GuiDocumentCommands, PlistAnywhereInThePathMeansAParticleFile) {
         m_dialogs.boxes[0].message.StartsWith(U("无法加载粒子文件！") + wxS("\n") + wxString::FromUTF8(picture)))
         << m_dialogs.boxes[0].message;
     EXPECT_EQ(sceneChildCount(), children);
-    EXPECT_EQ(Background(), nullptr);
+
+    // Neither extension at the end: nothing at all.
+    const std::string notes = m_work->file("flower.plist.txt");
+    fs::copy_file(flower, notes);
+    m_dialogs.boxes.clear();
+    m_frame->documents().openPath(wxString::FromUTF8(notes));
+    EXPECT_TRUE(m_dialogs.boxes.empty());
+    EXPECT_EQ(sceneChildCount(), children);
 }
 
 TEST_F(GuiDocumentCommands, EveryTestPlistAndBrokenVariantLoadsOrIsRefusedWithoutChangingTheScene) {
