@@ -1,7 +1,9 @@
-// Reasons for failed writes in the user's words.
+// Reasons for failed writes in the user's words, and the notice for a configuration file that was not written.
 #include "ui/WriteFailure.h"
 
+#include <wx/filename.h>
 #include <wx/log.h>
+#include <wx/msgdlg.h>
 #include <wx/translation.h>
 
 #include <cerrno>
@@ -39,4 +41,15 @@ wxString WriteFailureReason(int error) {
     for (const Reason& reason : kReasons)
         if (reason.error == error) return Translated(reason.text);
     return Translated("系统错误：") + wxSysErrorMsgStr(error);
+}
+
+bool StoreConfigChange(wxWindow* parent, const ConfigChange& change) {
+    const int error = SaveEditorConfig(change);
+    if (error == 0) return true;
+    wxFileName file(wxString::FromUTF8(kEditorConfigFile));
+    file.MakeAbsolute();
+    const wxString message = Translated("配置文件保存失败！") + wxS("\n") + file.GetFullPath() + wxS("\n") +
+                             WriteFailureReason(error) + wxS("\n") + Translated("这次的更改只在本次运行中有效。");
+    wxMessageBox(message, wxString::FromUTF8("提示"), wxOK | wxCENTRE, parent);
+    return false;
 }
