@@ -4,67 +4,68 @@
 #include <json/reader.h>
 #include <json/writer.h>
 
+#include "platform/CCFileReplace.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <fcntl.h>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 Json::Value EditorConfig(Json::objectValue);
 const char* const kEditorConfigFile = "editor-config.json";
 
 namespace {
 
-// Path of a file that existed but did not parse completely; it is copied to
-// "<path>.bak" before the first save replaces it, so hand edits that the
-// reader could not understand are never lost without a trace.
-std::string g_unparsedFile;
-
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Writes `data` to `path` through "<path>.tmp" and a rename, so that a failed
-// or interrupted write leaves the previous file whole. Keeps the old file's
-// permission bits when there is one.
-bool WriteFileReplacing(const std::string& path, const std::string& data) {
-    const std::string tmp = path + ".tmp";
-    mode_t mode = 0644;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) mode = st.st_mode & 07777;
-
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0) return false;
-    bool ok = true;
-    size_t done = 0;
-    while (ok && done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-        } else {
-            done += static_cast<size_t>(n);
-        }
-    }
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) ::unlink(tmp.c_str());
-    return ok;
+// 0 with the whole file in out, or the errno value that stopped the reading.
+int ReadWholeFile(const std::string& path, std::string& out) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return errno;
+    out.clear();
+    char chunk[8192];
+    size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) out.append(chunk, got);
+    const int error = std::ferror(file) ? EIO : 0;
+    std::fclose(file);
+    return error;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    out = ss.str();
-    return !in.bad();
+// The document in text as the tolerant reader makes it out; false when part
+// of the text was not understood (or the root is no object, which is dropped
+// because the rest of the program looks members up by key).
+bool ParseConfig(const std::string& text, Json::Value& doc) {
+    Json::CharReaderBuilder builder;
+    MakeTolerant(builder);
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    std::string errors;
+    doc = Json::Value();
+    bool complete = reader->parse(text.data(), text.data() + text.size(), &doc, &errors);
+    if (!doc.isObject()) {
+        if (!doc.isNull()) complete = false;
+        doc = Json::Value(Json::objectValue);
+    }
+    return complete;
+}
+
+int WriteText(const std::string& path, const std::string& text) {
+    return cocos2d::replaceFileContents(path, text.data(), text.size());
+}
+
+// The file as it is now, or an empty document when there is none. Hand edits
+// that the reader could not understand are kept in "<path>.bak" before the
+// file is rewritten without them.
+int ReadForChange(const std::string& path, Json::Value& doc) {
+    doc = Json::Value(Json::objectValue);
+    if (!FileExists(path)) return 0;
+    std::string text;
+    if (const int error = ReadWholeFile(path, text)) return error;
+    if (ParseConfig(text, doc)) return 0;
+    return WriteText(path + ".bak", text);
 }
 
 // A JSON number as an int when it is a whole-enough value within range.
@@ -83,7 +84,7 @@ bool NumberAsInt(const Json::Value& v, int& out) {
     return false;
 }
 
-}  // namespace
+} // namespace
 
 void MakeTolerant(Json::CharReaderBuilder& builder) {
     builder["allowComments"] = true;
@@ -98,23 +99,10 @@ void MakeTolerant(Json::CharReaderBuilder& builder) {
 
 bool LoadEditorConfig(const std::string& path) {
     if (!FileExists(path)) return false;
-
-    std::ifstream in(path, std::ios::binary);
-    Json::CharReaderBuilder builder;
-    MakeTolerant(builder);
-
-    Json::Value doc;
-    std::string errors;
-    bool complete = in && Json::parseFromStream(builder, in, &doc, &errors);
-    // Whatever the reader built before an error is kept. The rest of the
-    // program looks members up by key, so a root that is not an object is
-    // dropped (and the file backed up at the first save).
-    if (!doc.isObject()) {
-        if (!doc.isNull()) complete = false;
-        doc = Json::Value(Json::objectValue);
-    }
-    EditorConfig = doc;
-    g_unparsedFile = complete ? std::string() : path;
+    std::string text;
+    // Whatever could be read and parsed is kept; the rest takes its defaults.
+    ReadWholeFile(path, text);
+    ParseConfig(text, EditorConfig);
     return true;
 }
 
@@ -128,18 +116,47 @@ std::string WriteEditorConfigText(const Json::Value& doc) {
     return Json::writeString(builder, doc) + "\n";
 }
 
-bool SaveEditorConfigTo(const std::string& path) {
-    if (!g_unparsedFile.empty() && g_unparsedFile == path && FileExists(path)) {
-        std::string original;
-        // Without a backup the user's text would be lost: keep the old file.
-        if (!ReadWholeFile(path, original)) return false;
-        if (!WriteFileReplacing(path + ".bak", original)) return false;
-        g_unparsedFile.clear();
+int SaveEditorConfig(const ConfigChange& change, const std::string& path) {
+    Json::Value doc;
+    int error = ReadForChange(path, doc);
+    if (!error) {
+        change(doc);
+        error = WriteText(path, WriteEditorConfigText(doc));
     }
-    return WriteFileReplacing(path, WriteEditorConfigText(EditorConfig));
+    if (error) {
+        change(EditorConfig);
+        return error;
+    }
+    EditorConfig = doc;
+    return 0;
 }
 
-void SaveEditorConfig() { SaveEditorConfigTo(kEditorConfigFile); }
+ConfigChange AddWorkPathChange(const std::string& dir) {
+    return [dir](Json::Value& doc) {
+        Json::Value& list = doc["WorkPathes"];
+        if (!list.isArray()) list = Json::Value(Json::arrayValue);
+        for (const Json::Value& entry : list)
+            if (entry.isString() && entry.asString() == dir) return;
+        list.append(dir);
+    };
+}
+
+ConfigChange RemoveWorkPathChange(const std::string& dir) {
+    return [dir](Json::Value& doc) {
+        if (!doc.isMember("WorkPathes") || !doc["WorkPathes"].isArray()) return;
+        Json::Value kept(Json::arrayValue);
+        for (const Json::Value& entry : doc["WorkPathes"])
+            if (!entry.isString() || entry.asString() != dir) kept.append(entry);
+        doc["WorkPathes"] = kept;
+    };
+}
+
+ConfigChange DesignSizeChange(int width, int height) {
+    return [width, height](Json::Value& doc) {
+        doc["DesignWidth"] = width;
+        doc["DesignHeight"] = height;
+    };
+}
 
 void ReadDesignSize(const Json::Value& doc, int& width, int& height) {
     width = 640;
@@ -148,8 +165,7 @@ void ReadDesignSize(const Json::Value& doc, int& width, int& height) {
     int w = 0, h = 0;
     // Both keys are needed; a size that is not a positive number is ignored
     // because the view divides by it.
-    if (NumberAsInt(doc["DesignWidth"], w) && NumberAsInt(doc["DesignHeight"], h) && w > 0 &&
-        h > 0) {
+    if (NumberAsInt(doc["DesignWidth"], w) && NumberAsInt(doc["DesignHeight"], h) && w > 0 && h > 0) {
         width = w;
         height = h;
     }

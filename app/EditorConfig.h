@@ -3,6 +3,8 @@
 
 #include <json/reader.h>
 #include <json/value.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,20 +16,30 @@ extern const char* const kEditorConfigFile;
 
 // Fills EditorConfig from `path` when the file exists, with a tolerant reader:
 // comments are allowed and whatever parsed before an error is kept. Returns
-// true when the file existed. A file that did not parse completely is
-// remembered, so the first save backs it up before overwriting it.
+// true when the file existed.
 bool LoadEditorConfig(const std::string& path = kEditorConfigFile);
 
 // The reader's tolerance for the configuration file and the update server's
 // answer: comments and dropped values allowed, errors collected and ignored.
 void MakeTolerant(Json::CharReaderBuilder& builder);
 
-// Writes the whole EditorConfig to "editor-config.json". Failures are silent;
-// the in-memory document never changes.
-void SaveEditorConfig();
+// One change to the configuration, made to a document as the file holds it.
+using ConfigChange = std::function<void(Json::Value& doc)>;
 
-// The same to an explicit path; returns whether the file was replaced.
-bool SaveEditorConfigTo(const std::string& path);
+// Stores one change. The file is read again (as tolerantly as at start-up),
+// the change is made to what it holds and the result is written back through
+// the engine's safe file writer, so that what another editor stored in the
+// meantime is kept; EditorConfig then holds what was written. Returns 0, or
+// the errno value why the file could not be written: the change is then made
+// to EditorConfig alone and the file stays as it was. A file that the reader
+// could not fully understand is first copied to "<path>.bak".
+int SaveEditorConfig(const ConfigChange& change, const std::string& path = kEditorConfigFile);
+
+// The changes the dialogs make: one work path added at the end of
+// "WorkPathes" (unless listed) or removed from it, and the design size.
+ConfigChange AddWorkPathChange(const std::string& dir);
+ConfigChange RemoveWorkPathChange(const std::string& dir);
+ConfigChange DesignSizeChange(int width, int height);
 
 // Serialises a document exactly as the configuration file holds it.
 std::string WriteEditorConfigText(const Json::Value& doc);

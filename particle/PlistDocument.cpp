@@ -1,10 +1,12 @@
-// Serialises the plist document and writes it into place through a temporary file.
+// Serialises the plist document and writes it into place with the engine's safe writer.
 #include "particle/PlistDocument.h"
 
-#include "platform/CCFileUtils.h"
+#include "platform/CCFileReplace.h"
 
 #include <wx/mstream.h>
 #include <wx/xml/xml.h>
+
+#include <cerrno>
 
 std::string PlistDocument::text(const Filler& fill) {
     wxXmlDocument document;
@@ -22,10 +24,14 @@ std::string PlistDocument::text(const Filler& fill) {
     return bytes;
 }
 
-bool PlistDocument::save(const Filler& fill, const wxString& path) {
-    if (path.empty()) return false;
-    const std::string bytes = text(fill);
-    if (bytes.empty()) return false;
-    // The engine's writer goes through "<path>.tmp-<pid>" with fsync and rename.
-    return cocos2d::FileUtils::getInstance()->writeStringToFile(bytes, std::string(path.utf8_str()));
+bool PlistDocument::save(const Filler& fill, const wxString& path, int* error) {
+    int why = ENOENT;
+    if (!path.empty()) {
+        const std::string bytes = text(fill);
+        // Serialising into memory fails only when memory runs out.
+        why = bytes.empty() ? ENOMEM
+                            : cocos2d::replaceFileContents(std::string(path.utf8_str()), bytes.data(), bytes.size());
+    }
+    if (error) *error = why;
+    return why == 0;
 }

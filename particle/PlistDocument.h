@@ -17,7 +17,8 @@ public:
     // document could not be serialised.
     static std::string text(const Filler& fill);
 
-    // Writes the document to a temporary file beside `path` and renames it
-    // into place. False when anything fails; the old file is then untouched.
-    static bool save(const Filler& fill, const wxString& path);
+    // Writes the document to `path` with the engine's safe writer
+    // (platform/CCFileReplace.h). False when anything fails, with the errno
+    // value why in *error when given; the old file is then untouched.
+    static bool save(const Filler& fill, const wxString& path, int* error = nullptr);
 };

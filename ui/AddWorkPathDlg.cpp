@@ -2,6 +2,7 @@
 #include "ui/AddWorkPathDlg.h"
 
 #include "app/EditorConfig.h"
+#include "ui/WriteFailure.h"
 
 #include <wx/dirdlg.h>
 #include <wx/filename.h>
@@ -68,20 +69,13 @@ void AddWorkPathDlg::RestoreStoredPaths() {
     if (!entries.empty()) m_listWorkPaths->InsertItems(entries, 0);
 }
 
-void AddWorkPathDlg::StoreList() {
-    Json::Value list(Json::arrayValue);
-    for (unsigned i = 0; i < m_listWorkPaths->GetCount(); ++i) list.append(m_listWorkPaths->GetString(i).utf8_string());
-    EditorConfig["WorkPathes"] = list;
-    SaveEditorConfig();
-}
-
 bool AddWorkPathDlg::AddWorkPath(const wxString& path) {
     // Linux file names differ by case, so entries are compared exactly.
     if (path.empty() || !wxFileName::DirExists(path) || m_listWorkPaths->FindString(path, true) != wxNOT_FOUND)
         return false;
     cocos2d::FileUtils::getInstance()->addSearchPath(path.utf8_string(), false);
     m_listWorkPaths->Append(path);
-    StoreList();
+    StoreConfigChange(this, AddWorkPathChange(path.utf8_string()));
     return true;
 }
 
@@ -90,7 +84,7 @@ bool AddWorkPathDlg::DeleteSelectedWorkPath() {
     if (selected == wxNOT_FOUND) return false;
     std::string path = m_listWorkPaths->GetString(selected).utf8_string();
     m_listWorkPaths->Delete(selected);
-    StoreList();
+    StoreConfigChange(this, RemoveWorkPathChange(path));
 
     // The engine forgets the directory at once. Replacing the list also
     // drops the engine's memory of names already found there; the resolved

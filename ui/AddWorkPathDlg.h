@@ -40,7 +40,6 @@ private:
     // Where the chooser opens: the newest entry while it exists, else the
     // working directory.
     wxString chooserStart() const;
-    void StoreList();
 
     AskDirectory m_askDirectory;
 

@@ -8,10 +8,12 @@
 #include "ui/BackgroundLoader.h"
 #include "ui/EngineHost.h"
 #include "ui/WorkPathTexture.h"
+#include "ui/WriteFailure.h"
 
 #include "platform/CCFileUtils.h"
 
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/msgdlg.h>
 
 namespace {
@@ -58,11 +60,12 @@ void DocumentCommands::open() {
 }
 
 void DocumentCommands::openPath(const wxString& path) {
-    if (path.Contains(wxS(".plist")))
+    const wxString extension = wxFileName(path).GetExt().Lower();
+    if (extension == wxS("plist"))
         openParticleFile(path);
-    else if (path.Contains(wxS(".csb")))
+    else if (extension == wxS("csb"))
         openBackground(path, true);
-    else if (path.Contains(wxS(".png")) || path.Contains(wxS(".jpg")))
+    else if (extension == wxS("png") || extension == wxS("jpg"))
         openBackground(path, false);
 }
 
@@ -108,29 +111,25 @@ wxString DocumentCommands::askSavePath() {
 void DocumentCommands::save() {
     EditorObject* object = objectToSave();
     if (!object) return;
-    if (object->filePath.empty()) {
-        const wxString path = askSavePath();
-        if (path.empty()) return;
-        object->filePath = path;
-    }
-    write(object);
+    const wxString path = object->filePath.empty() ? askSavePath() : object->filePath;
+    if (!path.empty()) write(object, path);
 }
 
 void DocumentCommands::saveAs() {
     EditorObject* object = objectToSave();
     if (!object) return;
     const wxString path = askSavePath();
-    if (path.empty()) return;
-    object->filePath = path;
-    write(object);
+    if (!path.empty()) write(object, path);
 }
 
-void DocumentCommands::write(EditorObject* object) {
-    // The writer goes through a temporary file, so a failure leaves the file
-    // that was there before as it was.
-    if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, object->filePath)) {
-        Notice(wxString::FromUTF8("保存失败！"), "警告");
+void DocumentCommands::write(EditorObject* object, const wxString& path) {
+    // A path becomes the object's only once the file is written there, so
+    // that a later Save never goes to a place that failed without asking.
+    int error = 0;
+    if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, path, &error)) {
+        Notice(wxString::FromUTF8("保存失败！") + wxS("\n") + path + wxS("\n") + WriteFailureReason(error), "警告");
         return;
     }
-    if (m_particleFileDone && dynamic_cast<ParticleSystem2DEditor*>(object)) m_particleFileDone(object->filePath);
+    object->filePath = path;
+    if (m_particleFileDone && dynamic_cast<ParticleSystem2DEditor*>(object)) m_particleFileDone(path);
 }

@@ -26,16 +26,16 @@ public:
 
     // Asks for a file and opens it; nothing happens when the user cancels.
     void open();
-    // Opens path by what it contains: ".plist" anywhere makes it a particle
-    // file; otherwise ".csb", then ".png" or ".jpg", a background. Any other
-    // path loads nothing.
+    // Opens path by its file's extension, in any case: ".plist" a particle
+    // file; ".csb", ".png" or ".jpg" a background. Any other path loads
+    // nothing.
     void openPath(const wxString& path);
 
     // Saves the first selected object to its file, asking for one when it
     // has none.
     void save();
     // Saves the first selected object to a file the user chooses, which
-    // becomes its file.
+    // becomes its file once written.
     void saveAs();
 
     // The filters of the Open chooser.
@@ -47,7 +47,7 @@ private:
     // The first selected object, or null after telling the user that there is none.
     EditorObject* objectToSave();
     wxString askSavePath();
-    void write(EditorObject* object);
+    void write(EditorObject* object, const wxString& path);
 
     wxWindow* m_parent;
     EngineHost& m_host;

@@ -2,6 +2,7 @@
 #include "ui/ResolutionCommand.h"
 
 #include "app/EditorConfig.h"
+#include "ui/WriteFailure.h"
 #include "ui/EngineHost.h"
 #include "ui/SettingWHDlg.h"
 
@@ -19,8 +20,6 @@ bool ChangeDesignResolution(wxWindow* parent, EngineHost& host, wxAuiManager& pa
     host.layoutView();
     panes.Update();
 
-    EditorConfig["DesignWidth"] = width;
-    EditorConfig["DesignHeight"] = height;
-    SaveEditorConfig();
+    StoreConfigChange(parent, DesignSizeChange(width, height));
     return true;
 }

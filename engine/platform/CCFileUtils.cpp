@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "base/CCConsole.h"
+#include "platform/CCFileReplace.h"
 #include "platform/CCPlistParser.h"
 #include "platform/CCPlistWriter.h"
 
@@ -423,45 +424,8 @@ ValueVector FileUtils::getValueVectorFromFile(const std::string& filename) {
 
 // ---- writing ----
 
-namespace {
-
-// Where a write to path must land: a symbolic link is followed to its file,
-// so the link (into a shared folder, say) keeps pointing at the new
-// contents. A dangling link or a new file is written at the path itself.
-std::string WriteTarget(const std::string& path) {
-    struct stat link {};
-    if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
-    char* resolved = realpath(path.c_str(), nullptr);
-    if (resolved == nullptr) return path;
-    std::string target(resolved);
-    free(resolved);
-    return target;
-}
-
-} // namespace
-
 bool FileUtils::writeAtomically(const char* bytes, size_t size, const std::string& fullPath) {
-    if (fullPath.empty()) {
-        return false;
-    }
-    const std::string target = WriteTarget(fullPath);
-    // The replacement keeps the permissions of the file it replaces.
-    struct stat old {};
-    const bool replacing = stat(target.c_str(), &old) == 0;
-    const std::string temp = target + ".tmp-" + std::to_string(getpid());
-    FILE* fp = fopen(temp.c_str(), "wb");
-    if (fp == nullptr) {
-        return false;
-    }
-    const bool moded = !replacing || fchmod(fileno(fp), old.st_mode & 07777) == 0;
-    const bool written = (size == 0 || fwrite(bytes, 1, size, fp) == size);
-    const bool flushed = fflush(fp) == 0 && fsync(fileno(fp)) == 0;
-    const bool closed = fclose(fp) == 0;
-    if (!moded || !written || !flushed || !closed || rename(temp.c_str(), target.c_str()) != 0) {
-        remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return replaceFileContents(fullPath, bytes, size) == 0;
 }
 
 bool FileUtils::writeStringToFile(const std::string& dataStr, const std::string& fullPath) {

@@ -71,7 +71,7 @@ public:
     virtual ValueMap getValueMapFromData(const char* filedata, int filesize);
     virtual ValueVector getValueVectorFromFile(const std::string& filename);
 
-    // Writers replace the file atomically (temporary file renamed into place).
+    // Writers replace the file as replaceFileContents does (platform/CCFileReplace.h).
     virtual bool writeToFile(const ValueMap& dict, const std::string& fullPath);
     virtual bool writeValueMapToFile(const ValueMap& dict, const std::string& fullPath);
     virtual bool writeValueVectorToFile(const ValueVector& vecData, const std::string& fullPath);
@@ -116,4 +116,4 @@ protected:
 
 NS_CC_END
 
-#endif  // __CC_FILEUTILS_H__
+#endif // __CC_FILEUTILS_H__

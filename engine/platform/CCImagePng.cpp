@@ -1,6 +1,5 @@
 // Image: PNG decoding and saving through libpng, guarded against damaged data.
 #include <png.h>
-#include <unistd.h>
 
 #include <csetjmp>
 #include <cstdio>
@@ -9,6 +8,7 @@
 #include <string>
 
 #include "base/CCConsole.h"
+#include "platform/CCFileReplace.h"
 #include "platform/CCFileUtils.h"
 #include "platform/CCImage.h"
 
@@ -41,25 +41,25 @@ const png_uint_32 kMaxSideChunks = 1000;
 // but only after allocating the claimed length for a side chunk: a 2 KB file
 // claiming a 1.3 GB text chunk cost that much memory and a second of time.
 bool chunksFitTheData(const unsigned char* data, size_t size) {
-    size_t at = 8;  // after the signature
+    size_t at = 8; // after the signature
     while (size - at >= 12) {
         const size_t length = (static_cast<size_t>(data[at]) << 24) | (static_cast<size_t>(data[at + 1]) << 16) |
                               (static_cast<size_t>(data[at + 2]) << 8) | data[at + 3];
-        if (length > size - at - 12)
-            return false;
-        if (memcmp(data + at + 4, "IEND", 4) == 0)
-            return true;
+        if (length > size - at - 12) return false;
+        if (memcmp(data + at + 4, "IEND", 4) == 0) return true;
         at += 12 + length;
     }
-    return true;  // what is left is too short for a chunk; libpng decides
+    return true; // what is left is too short for a chunk; libpng decides
 }
 
 void quietWarning(png_structp, png_const_charp) {}
 
 // Damaged files are reported by the false result, not on the console.
-void quietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void quietError(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
 
-}  // namespace
+} // namespace
 
 bool Image::initWithPngData(const unsigned char* data, ssize_t dataLen) {
     if (data == nullptr || dataLen < 8 || !chunksFitTheData(data, static_cast<size_t>(dataLen))) {
@@ -140,11 +140,20 @@ bool Image::initWithPngData(const unsigned char* data, ssize_t dataLen) {
     const png_byte finalType = png_get_color_type(png, info);
     Texture2D::PixelFormat format;
     switch (finalType) {
-        case PNG_COLOR_TYPE_GRAY: format = Texture2D::PixelFormat::I8; break;
-        case PNG_COLOR_TYPE_GRAY_ALPHA: format = Texture2D::PixelFormat::AI88; break;
-        case PNG_COLOR_TYPE_RGB: format = Texture2D::PixelFormat::RGB888; break;
-        case PNG_COLOR_TYPE_RGB_ALPHA: format = Texture2D::PixelFormat::RGBA8888; break;
-        default: png_error(png, "unexpected PNG colour type");
+    case PNG_COLOR_TYPE_GRAY:
+        format = Texture2D::PixelFormat::I8;
+        break;
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+        format = Texture2D::PixelFormat::AI88;
+        break;
+    case PNG_COLOR_TYPE_RGB:
+        format = Texture2D::PixelFormat::RGB888;
+        break;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+        format = Texture2D::PixelFormat::RGBA8888;
+        break;
+    default:
+        png_error(png, "unexpected PNG colour type");
     }
     free(rows);
     rows = nullptr;
@@ -205,7 +214,7 @@ bool writePng(FILE* fp, const unsigned char* rgba, int width, int height, bool w
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool Image::saveToFile(const std::string& filename, bool isToRGB) {
     if (_data == nullptr || filename.empty()) {
@@ -222,11 +231,23 @@ bool Image::saveToFile(const std::string& filename, bool isToRGB) {
     unsigned char* dst = reinterpret_cast<unsigned char*>(&rgba[0]);
     for (size_t i = 0; i < pixels; ++i, dst += 4) {
         switch (_renderFormat) {
-            case Texture2D::PixelFormat::RGBA8888: memcpy(dst, _data + i * 4, 4); break;
-            case Texture2D::PixelFormat::RGB888: memcpy(dst, _data + i * 3, 3); dst[3] = 255; break;
-            case Texture2D::PixelFormat::AI88: dst[0] = dst[1] = dst[2] = _data[i * 2]; dst[3] = _data[i * 2 + 1]; break;
-            case Texture2D::PixelFormat::I8: dst[0] = dst[1] = dst[2] = _data[i]; dst[3] = 255; break;
-            default: return false;
+        case Texture2D::PixelFormat::RGBA8888:
+            memcpy(dst, _data + i * 4, 4);
+            break;
+        case Texture2D::PixelFormat::RGB888:
+            memcpy(dst, _data + i * 3, 3);
+            dst[3] = 255;
+            break;
+        case Texture2D::PixelFormat::AI88:
+            dst[0] = dst[1] = dst[2] = _data[i * 2];
+            dst[3] = _data[i * 2 + 1];
+            break;
+        case Texture2D::PixelFormat::I8:
+            dst[0] = dst[1] = dst[2] = _data[i];
+            dst[3] = 255;
+            break;
+        default:
+            return false;
         }
         if (_hasPremultipliedAlpha && dst[3] != 0) {
             for (int c = 0; c < 3; ++c) {
@@ -236,18 +257,20 @@ bool Image::saveToFile(const std::string& filename, bool isToRGB) {
         }
     }
     const bool withAlpha = !isToRGB && hasAlpha();
-    const std::string temp = filename + ".tmp-" + std::to_string(getpid());
-    FILE* fp = fopen(temp.c_str(), "wb");
-    if (fp == nullptr) {
+    // Encoded in memory first, so that the file is replaced only by a whole
+    // picture, and as safely as every other file the program writes.
+    char* encoded = nullptr;
+    size_t encodedSize = 0;
+    FILE* memory = open_memstream(&encoded, &encodedSize);
+    if (memory == nullptr) {
         return false;
     }
-    const bool written = writePng(fp, reinterpret_cast<const unsigned char*>(rgba.data()), _width, _height, withAlpha);
-    const bool closed = fclose(fp) == 0;
-    if (!written || !closed || rename(temp.c_str(), filename.c_str()) != 0) {
-        remove(temp.c_str());
-        return false;
-    }
-    return true;
+    const bool written =
+        writePng(memory, reinterpret_cast<const unsigned char*>(rgba.data()), _width, _height, withAlpha);
+    const bool closed = fclose(memory) == 0;
+    const bool saved = written && closed && replaceFileContents(filename, encoded, encodedSize) == 0;
+    free(encoded);
+    return saved;
 }
 
 NS_CC_END

@@ -6,11 +6,15 @@
 #include <gtest/gtest.h>
 #include <json/reader.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+namespace fs = std::filesystem;
 
 class EditorConfigTest : public ::testing::Test {
 protected:
@@ -57,11 +61,10 @@ TEST_F(EditorConfigTest, DesignSizeNeedsBothKeys) {
 
 TEST_F(EditorConfigTest, DesignSizeThatCannotBeUsedFallsBackToDefaults) {
     int w = 0, h = 0;
-    for (const char* text : {R"({"DesignWidth": "800", "DesignHeight": 600})",
-                             R"({"DesignWidth": 0, "DesignHeight": 600})",
-                             R"({"DesignWidth": -5, "DesignHeight": 600})",
-                             R"({"DesignWidth": 1e300, "DesignHeight": 600})",
-                             R"({"DesignWidth": [1], "DesignHeight": {}})"}) {
+    for (const char* text :
+         {R"({"DesignWidth": "800", "DesignHeight": 600})", R"({"DesignWidth": 0, "DesignHeight": 600})",
+          R"({"DesignWidth": -5, "DesignHeight": 600})", R"({"DesignWidth": 1e300, "DesignHeight": 600})",
+          R"({"DesignWidth": [1], "DesignHeight": {}})"}) {
         dir.write("editor-config.json", text);
         ASSERT_TRUE(LoadEditorConfig(dir.file("editor-config.json")));
         ReadDesignSize(EditorConfig, w, h);
@@ -77,8 +80,8 @@ TEST_F(EditorConfigTest, DesignSizeThatCannotBeUsedFallsBackToDefaults) {
 }
 
 TEST_F(EditorConfigTest, WorkPathsOnlyFromAnArrayOfStrings) {
-    for (const char* text : {R"({"WorkPathes": "/data/fx"})", R"({"WorkPathes": 3})",
-                             R"({"WorkPathes": {"a": "/x"}})", R"({"Other": 1})"}) {
+    for (const char* text : {R"({"WorkPathes": "/data/fx"})", R"({"WorkPathes": 3})", R"({"WorkPathes": {"a": "/x"}})",
+                             R"({"Other": 1})"}) {
         dir.write("editor-config.json", text);
         ASSERT_TRUE(LoadEditorConfig(dir.file("editor-config.json")));
         EXPECT_TRUE(ReadWorkPaths(EditorConfig).empty()) << text;
@@ -89,14 +92,13 @@ TEST_F(EditorConfigTest, WorkPathsOnlyFromAnArrayOfStrings) {
 }
 
 TEST_F(EditorConfigTest, CommentsAreReadAndDroppedAtTheNextSave) {
-    dir.write("editor-config.json",
-              "// design size\n{\n  /* width */ \"DesignWidth\": 800,\n"
-              "  \"DesignHeight\": 600 // height\n}\n");
+    dir.write("editor-config.json", "// design size\n{\n  /* width */ \"DesignWidth\": 800,\n"
+                                    "  \"DesignHeight\": 600 // height\n}\n");
     ASSERT_TRUE(LoadEditorConfig(dir.file("editor-config.json")));
     EXPECT_EQ(800, EditorConfig["DesignWidth"].asInt());
     EXPECT_EQ(600, EditorConfig["DesignHeight"].asInt());
 
-    ASSERT_TRUE(SaveEditorConfigTo(dir.file("editor-config.json")));
+    ASSERT_EQ(0, SaveEditorConfig(AddWorkPathChange("/w"), dir.file("editor-config.json")));
     std::string text = dir.read("editor-config.json");
     EXPECT_EQ(std::string::npos, text.find("//"));
     EXPECT_EQ(std::string::npos, text.find("/*"));
@@ -107,15 +109,14 @@ TEST_F(EditorConfigTest, CommentsAreReadAndDroppedAtTheNextSave) {
     EXPECT_FALSE(dir.exists("editor-config.json.bak"));
 }
 
-TEST_F(EditorConfigTest, SaveRewritesEveryKeyAndKeepsUnknownOnes) {
+TEST_F(EditorConfigTest, SaveChangesOnlyItsKeysAndKeepsUnknownOnes) {
     dir.write("editor-config.json",
               R"({"DesignWidth": 800, "DesignHeight": 600, "WorkPathes": ["/a"],
                   "Theme": {"name": "暗色", "sizes": [1, 2.5, true, null]}, "Ratio": 0.1})");
     ASSERT_TRUE(LoadEditorConfig(dir.file("editor-config.json")));
     const Json::Value before = EditorConfig;
 
-    EditorConfig["WorkPathes"].append("/b");
-    ASSERT_TRUE(SaveEditorConfigTo(dir.file("editor-config.json")));
+    ASSERT_EQ(0, SaveEditorConfig(AddWorkPathChange("/b"), dir.file("editor-config.json")));
     Json::Value back = ParseStrict(dir.read("editor-config.json"));
     EXPECT_EQ(before["Theme"], back["Theme"]);
     EXPECT_EQ(800, back["DesignWidth"].asInt());
@@ -123,6 +124,14 @@ TEST_F(EditorConfigTest, SaveRewritesEveryKeyAndKeepsUnknownOnes) {
     EXPECT_EQ(2u, back["WorkPathes"].size());
     EXPECT_EQ("/b", back["WorkPathes"][1].asString());
     EXPECT_DOUBLE_EQ(0.1, back["Ratio"].asDouble());
+    // The document in memory is what the file holds.
+    EXPECT_EQ(back, EditorConfig);
+    // A path listed already is not listed twice; a removed one goes wherever it stands.
+    ASSERT_EQ(0, SaveEditorConfig(AddWorkPathChange("/a"), dir.file("editor-config.json")));
+    ASSERT_EQ(0, SaveEditorConfig(RemoveWorkPathChange("/a"), dir.file("editor-config.json")));
+    back = ParseStrict(dir.read("editor-config.json"));
+    EXPECT_EQ((std::vector<std::string>{"/b"}), ReadWorkPaths(back));
+    EXPECT_EQ(before["Theme"], back["Theme"]);
 }
 
 TEST_F(EditorConfigTest, WrittenTextIsIndentedByThreeSpacesWithTenDigitsAndUtf8) {
@@ -130,8 +139,7 @@ TEST_F(EditorConfigTest, WrittenTextIsIndentedByThreeSpacesWithTenDigitsAndUtf8)
     EditorConfig["Ratio"] = 0.1;
     EditorConfig["Name"] = "粒子";
     std::string text = WriteEditorConfigText(EditorConfig);
-    EXPECT_NE(std::string::npos, text.find("\n   \"Nested\" : \n   {\n      \"Value\" : 0.3333333333\n"))
-        << text;
+    EXPECT_NE(std::string::npos, text.find("\n   \"Nested\" : \n   {\n      \"Value\" : 0.3333333333\n")) << text;
     EXPECT_NE(std::string::npos, text.find("\"Ratio\" : 0.1\n")) << text;
     EXPECT_NE(std::string::npos, text.find("\"粒子\"")) << text;
     EXPECT_EQ(std::string::npos, text.find("\\u")) << text;
@@ -146,13 +154,12 @@ TEST_F(EditorConfigTest, UnparsableFileIsBackedUpBeforeTheFirstSave) {
     EXPECT_TRUE(EditorConfig.isMember("DesignHeight"));
     EXPECT_FALSE(dir.exists("editor-config.json.bak"));
 
-    ASSERT_TRUE(SaveEditorConfigTo(dir.file("editor-config.json")));
+    ASSERT_EQ(0, SaveEditorConfig(AddWorkPathChange("/w"), dir.file("editor-config.json")));
     EXPECT_EQ(original, dir.read("editor-config.json.bak"));
-    ParseStrict(dir.read("editor-config.json"));
+    EXPECT_EQ(800, ParseStrict(dir.read("editor-config.json"))["DesignWidth"].asInt());
 
     // Only the file as the user left it is backed up, not our own rewrite.
-    EditorConfig["DesignWidth"] = 1024;
-    ASSERT_TRUE(SaveEditorConfigTo(dir.file("editor-config.json")));
+    ASSERT_EQ(0, SaveEditorConfig(DesignSizeChange(1024, 768), dir.file("editor-config.json")));
     EXPECT_EQ(original, dir.read("editor-config.json.bak"));
 }
 
@@ -161,38 +168,81 @@ TEST_F(EditorConfigTest, FileWhoseRootIsNotAnObjectIsBackedUpAndIgnored) {
     ASSERT_TRUE(LoadEditorConfig(dir.file("editor-config.json")));
     EXPECT_TRUE(EditorConfig.isObject());
     EXPECT_TRUE(EditorConfig.empty());
-    EditorConfig["DesignWidth"] = 800;
-    ASSERT_TRUE(SaveEditorConfigTo(dir.file("editor-config.json")));
+    ASSERT_EQ(0, SaveEditorConfig(DesignSizeChange(800, 600), dir.file("editor-config.json")));
     EXPECT_EQ("[1, 2, 3]", dir.read("editor-config.json.bak"));
+    EXPECT_EQ(800, ParseStrict(dir.read("editor-config.json"))["DesignWidth"].asInt());
 }
 
-TEST_F(EditorConfigTest, FailedWriteLeavesTheOldFileAndTheDocumentAlone) {
+TEST_F(EditorConfigTest, AFileThatCannotBeWrittenIsLeftAsItWasAndTheChangeKeptInMemory) {
     const std::string original = R"({"DesignWidth": 800, "DesignHeight": 600})";
     dir.write("editor-config.json", original);
     ASSERT_TRUE(LoadEditorConfig(dir.file("editor-config.json")));
-    EditorConfig["DesignWidth"] = 1024;
-    const Json::Value inMemory = EditorConfig;
-
-    // A directory where the temporary file must go makes the write fail even as root.
-    std::filesystem::create_directory(dir.file("editor-config.json.tmp"));
-    EXPECT_FALSE(SaveEditorConfigTo(dir.file("editor-config.json")));
+    // Made read-only by its owner: refused, even for root.
+    ASSERT_EQ(0, chmod(dir.file("editor-config.json").c_str(), 0444));
+    EXPECT_EQ(EACCES, SaveEditorConfig(DesignSizeChange(1024, 768), dir.file("editor-config.json")));
     EXPECT_EQ(original, dir.read("editor-config.json"));
-    EXPECT_EQ(inMemory, EditorConfig);
-    EXPECT_TRUE(std::filesystem::is_directory(dir.file("editor-config.json.tmp")));
+    int w = 0, h = 0;
+    ReadDesignSize(EditorConfig, w, h);
+    EXPECT_EQ(1024, w);
+    EXPECT_EQ(768, h);
+    EXPECT_EQ(1u, std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()));
 
-    std::filesystem::remove(dir.file("editor-config.json.tmp"));
-    EXPECT_TRUE(SaveEditorConfigTo(dir.file("editor-config.json")));
+    // A folder that is not there says so.
+    EXPECT_EQ(ENOENT, SaveEditorConfig(AddWorkPathChange("/w"), dir.file("gone/editor-config.json")));
+    EXPECT_EQ(std::vector<std::string>{"/w"}, ReadWorkPaths(EditorConfig));
+
+    ASSERT_EQ(0, chmod(dir.file("editor-config.json").c_str(), 0644));
+    EXPECT_EQ(0, SaveEditorConfig(DesignSizeChange(1024, 768), dir.file("editor-config.json")));
     EXPECT_EQ(1024, ParseStrict(dir.read("editor-config.json"))["DesignWidth"].asInt());
-    EXPECT_FALSE(dir.exists("editor-config.json.tmp"));
+}
+
+TEST_F(EditorConfigTest, TwoEditorsStoringOneAfterTheOtherKeepEachOthersChanges) {
+    dir.write("editor-config.json", R"({"WorkPathes": ["/shared"], "DesignWidth": 800, "DesignHeight": 600})");
+    const std::string file = dir.file("editor-config.json");
+    // Both started from the same file; each holds its own document.
+    ASSERT_TRUE(LoadEditorConfig(file));
+    Json::Value first = EditorConfig, second = EditorConfig;
+
+    std::swap(EditorConfig, first);
+    ASSERT_EQ(0, SaveEditorConfig(AddWorkPathChange("/first"), file));
+    std::swap(EditorConfig, first);
+    std::swap(EditorConfig, second);
+    ASSERT_EQ(0, SaveEditorConfig(AddWorkPathChange("/second"), file));
+    ASSERT_EQ(0, SaveEditorConfig(DesignSizeChange(1024, 768), file));
+    std::swap(EditorConfig, second);
+    std::swap(EditorConfig, first);
+    ASSERT_EQ(0, SaveEditorConfig(RemoveWorkPathChange("/shared"), file));
+
+    const Json::Value back = ParseStrict(dir.read("editor-config.json"));
+    EXPECT_EQ((std::vector<std::string>{"/first", "/second"}), ReadWorkPaths(back));
+    int w = 0, h = 0;
+    ReadDesignSize(back, w, h);
+    EXPECT_EQ(1024, w) << "the first editor's older size must not come back";
+    EXPECT_EQ(768, h);
+    EXPECT_EQ(back, EditorConfig);
+}
+
+TEST_F(EditorConfigTest, ALinkedFileStaysLinkedAndPlantedTemporariesAreNotFollowed) {
+    fs::create_directory(dir.file("shared"));
+    dir.write("shared/config.json", R"({"DesignWidth": 800, "DesignHeight": 600})");
+    fs::create_symlink(dir.file("shared/config.json"), dir.file("editor-config.json"));
+    dir.write("victim.txt", "precious");
+    fs::create_symlink(dir.file("victim.txt"), dir.file("editor-config.json.tmp"));
+
+    ASSERT_EQ(0, SaveEditorConfig(AddWorkPathChange("/w"), dir.file("editor-config.json")));
+    EXPECT_TRUE(fs::is_symlink(dir.file("editor-config.json")));
+    const Json::Value back = ParseStrict(dir.read("shared/config.json"));
+    EXPECT_EQ(std::vector<std::string>{"/w"}, ReadWorkPaths(back));
+    EXPECT_EQ(800, back["DesignWidth"].asInt());
+    EXPECT_EQ("precious", dir.read("victim.txt"));
+    EXPECT_EQ(1u, std::distance(fs::directory_iterator(dir.file("shared")), fs::directory_iterator()));
 }
 
 TEST_F(EditorConfigTest, SaveWithoutArgumentsWritesTheWorkingDirectoryFile) {
     char old[4096];
     ASSERT_NE(nullptr, getcwd(old, sizeof old));
     ASSERT_EQ(0, chdir(dir.path().c_str()));
-    EditorConfig["DesignWidth"] = 720;
-    EditorConfig["DesignHeight"] = 1280;
-    SaveEditorConfig();
+    EXPECT_EQ(0, SaveEditorConfig(DesignSizeChange(720, 1280)));
     EditorConfig = Json::Value(Json::objectValue);
     EXPECT_TRUE(LoadEditorConfig());
     ASSERT_EQ(0, chdir(old));
@@ -202,4 +252,4 @@ TEST_F(EditorConfigTest, SaveWithoutArgumentsWritesTheWorkingDirectoryFile) {
     EXPECT_EQ(1280, h);
 }
 
-}  // namespace
+} // namespace

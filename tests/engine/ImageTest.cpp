@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -329,4 +332,12 @@ TEST_F(ImageTest, SavedPngsReadBackWithTheirColours) {
     rgb->release();
     EXPECT_FALSE(m_image->saveToFile(dir.file("x.jpg")));
     EXPECT_FALSE(m_image->saveToFile(dir.path() + "/no/dir/x.png"));
+
+    // A link planted where a foreseeable temporary would go is left alone.
+    dir.write("victim.txt", "precious");
+    ASSERT_EQ(
+        symlink(dir.file("victim.txt").c_str(), (dir.file("rgb.png") + ".tmp-" + std::to_string(getpid())).c_str()), 0);
+    ASSERT_TRUE(m_image->saveToFile(dir.file("rgb.png")));
+    EXPECT_EQ(dir.read("victim.txt"), "precious");
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("rgb.png")));
 }

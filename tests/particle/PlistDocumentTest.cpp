@@ -8,6 +8,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include <filesystem>
 
 namespace {
@@ -58,10 +60,22 @@ TEST(PlistDocument, AFailedSaveReportsFalseAndLeavesTheOldFileIntact) {
     dir.write("old.plist", "old content");
     // A folder where the file should go: the rename cannot replace it.
     std::filesystem::create_directory(dir.file("folder.plist"));
-    EXPECT_FALSE(PlistDocument::save(fill, wxString::FromUTF8(dir.file("folder.plist"))));
+    int error = 0;
+    EXPECT_FALSE(PlistDocument::save(fill, wxString::FromUTF8(dir.file("folder.plist")), &error));
+    EXPECT_EQ(error, EISDIR);
     // A folder that does not exist.
-    EXPECT_FALSE(PlistDocument::save(fill, wxString::FromUTF8(dir.file("missing/out.plist"))));
-    EXPECT_FALSE(PlistDocument::save(fill, wxString()));
+    EXPECT_FALSE(PlistDocument::save(fill, wxString::FromUTF8(dir.file("missing/out.plist")), &error));
+    EXPECT_EQ(error, ENOENT);
+    EXPECT_FALSE(PlistDocument::save(fill, wxString(), &error));
+    EXPECT_EQ(error, ENOENT);
+    // A file made read-only, for root as well.
+    dir.write("locked.plist", "old content");
+    ::chmod(dir.file("locked.plist").c_str(), 0444);
+    EXPECT_FALSE(PlistDocument::save(fill, wxString::FromUTF8(dir.file("locked.plist")), &error));
+    EXPECT_EQ(error, EACCES);
+    EXPECT_EQ(dir.read("locked.plist"), "old content");
+    EXPECT_TRUE(PlistDocument::save(fill, wxString::FromUTF8(dir.file("out.plist")), &error));
+    EXPECT_EQ(error, 0);
     // A read-only folder holding the old file: no temporary file can be made
     // beside it (root may write anyway, so only check when it could not).
     std::filesystem::create_directory(dir.file("ro"));
@@ -75,5 +89,5 @@ TEST(PlistDocument, AFailedSaveReportsFalseAndLeavesTheOldFileIntact) {
     ::chmod(dir.file("ro").c_str(), 0755);
     EXPECT_EQ(dir.read("old.plist"), "old content");
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.plist")));
-    EXPECT_EQ(filesIn(dir.path()), 3) << "a temporary file was left behind";
+    EXPECT_EQ(filesIn(dir.path()), 5) << "a temporary file was left behind";
 }

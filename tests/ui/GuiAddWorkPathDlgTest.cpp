@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -169,6 +170,33 @@ TEST_F(GuiAddWorkPathDlg, DeletingTheLastEntryStoresAnEmptyArrayAndTheEngineForg
     EXPECT_FALSE(engineSearches(dir));
     EXPECT_EQ(files->fullPathForFilename("only-here.png"), "") << "a name found before is not remembered";
     EXPECT_TRUE(fs::exists(dir)) << "the directory itself is never touched";
+}
+
+TEST_F(GuiAddWorkPathDlg, AConfigurationThatCannotBeWrittenIsReportedAndThePathStillUsed) {
+    const std::string original = "{ \"DesignWidth\": 800, \"DesignHeight\": 600 }";
+    work.write("editor-config.json", original);
+    ASSERT_EQ(chmod(work.file("editor-config.json").c_str(), 0444), 0);
+    ASSERT_TRUE(LoadEditorConfig());
+    AddWorkPathDlg dlg(frame, wxID_ANY, "");
+    const std::string dir = makeDir("tex");
+    MessageBoxCatcher boxes;
+    EXPECT_TRUE(dlg.AddWorkPath(wxString::FromUTF8(dir)));
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.captions[0], "提示");
+    EXPECT_EQ(boxes.messages[0], "配置文件保存失败！\n" + (fs::current_path() / "editor-config.json").string() +
+                                     "\n没有写入权限：文件或它所在的文件夹是只读的。\n这次的更改只在本次运行中有效。");
+    EXPECT_EQ(work.read("editor-config.json"), original);
+    // For this run the path is in use all the same.
+    EXPECT_EQ(listed(dlg), std::vector<std::string>{dir});
+    EXPECT_TRUE(engineSearches(dir));
+    EXPECT_EQ(ReadWorkPaths(EditorConfig), std::vector<std::string>{dir});
+
+    // Deleting it is reported the same way.
+    dlg.m_listWorkPaths->SetSelection(0);
+    EXPECT_TRUE(dlg.DeleteSelectedWorkPath());
+    ASSERT_EQ(boxes.messages.size(), 2u);
+    EXPECT_EQ(boxes.messages[1], boxes.messages[0]);
+    EXPECT_TRUE(ReadWorkPaths(EditorConfig).empty());
 }
 
 TEST_F(GuiAddWorkPathDlg, AddButtonOpensTheChooserTitledForWorkPaths) {

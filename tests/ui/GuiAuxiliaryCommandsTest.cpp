@@ -184,9 +184,9 @@ TEST_F(GuiAuxiliaryCommands, DesignResolutionDialogCancelOkAndTheAreaFollows) {
     MessageBoxCatcher boxes; // answers the refusal notice
     X11Session x11;
     ASSERT_TRUE(x11.ok());
-    m_work->write("editor-config.json", "{ \"Mine\": \"keep\", \"WorkPathes\": [] }");
+    const std::string stored = "{ \"Mine\": \"keep\", \"WorkPathes\": [] }";
+    m_work->write("editor-config.json", stored);
     ASSERT_TRUE(LoadEditorConfig());
-    fs::remove(m_work->file("editor-config.json"));
 
     SettingWHDlg* dialog = nullptr;
     struct Catch : wxModalDialogHook {
@@ -224,7 +224,7 @@ TEST_F(GuiAuxiliaryCommands, DesignResolutionDialogCancelOkAndTheAreaFollows) {
     }
     EXPECT_EQ(shownWidth, 640);
     EXPECT_EQ(shownHeight, 960);
-    EXPECT_FALSE(m_work->exists("editor-config.json"));
+    EXPECT_EQ(m_work->read("editor-config.json"), stored);
     EXPECT_EQ(m_frame->engineHost().designWidth(), 640);
     EXPECT_EQ(Director::getInstance()->getWinSize().width, 640);
 

@@ -21,6 +21,7 @@
 #include <wx/uiaction.h>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -268,19 +269,46 @@ TEST_F(GuiDocumentCommands, BackgroundsReplaceEachOtherOnlyWhenTheNewOneLoads) {
     EXPECT_EQ(sceneChildCount(), children);
 }
 
-TEST_F(GuiDocumentCommands, PlistAnywhereInThePathMeansAParticleFile) {
-    const std::string source = TestPlistsDir() + "cocos2d-objc/Flower.plist";
-    ASSERT_TRUE(TestFileExists(source));
-    const std::string disguised = m_work->file("flower.plist.png");
-    fs::copy_file(source, disguised);
-    m_frame->documents().openPath(wxString::FromUTF8(disguised));
+TEST_F(GuiDocumentCommands, TheFilesExtensionInAnyCaseChoosesHowItOpens) {
+    const std::string flower = TestPlistsDir() + "cocos2d-objc/Flower.plist";
+    const std::string sprite = std::string(FW_SOURCE_DIR) + "/res/Sprite.png";
+    ASSERT_TRUE(TestFileExists(flower));
+    // A picture in a folder whose name holds ".plist" is a background.
+    fs::create_directory(m_work->file("fx.plist.d"));
+    const std::string inFolder = m_work->file("fx.plist.d/bg.png");
+    fs::copy_file(sprite, inFolder);
+    m_frame->documents().openPath(wxString::FromUTF8(inFolder));
+    EXPECT_TRUE(m_dialogs.boxes.empty());
+    EXPECT_TRUE(treeRows().empty());
+    Node* first = Background();
+    ASSERT_NE(first, nullptr);
+
+    const std::string upper = m_work->file("FLOWER.PLIST");
+    fs::copy_file(flower, upper);
+    m_frame->documents().openPath(wxString::FromUTF8(upper));
     EXPECT_EQ(treeRows().size(), 1u);
-    EXPECT_EQ(Background(), nullptr);
+    EXPECT_EQ(Background(), first);
+    const std::string upperPicture = m_work->file("BG.Png");
+    fs::copy_file(sprite, upperPicture);
+    m_frame->documents().openPath(wxString::FromUTF8(upperPicture));
+    EXPECT_NE(Background(), first);
+    EXPECT_NE(Background(), nullptr);
+    EXPECT_TRUE(m_dialogs.boxes.empty());
+
+    // A particle file named like a picture is tried as a picture and refused.
+    const std::string disguised = m_work->file("flower.plist.png");
+    fs::copy_file(flower, disguised);
+    const int children = sceneChildCount();
+    m_frame->documents().openPath(wxString::FromUTF8(disguised));
+    ASSERT_EQ(m_dialogs.boxes.size(), 1u);
+    EXPECT_EQ(m_dialogs.boxes[0].message, U("无法加载背景文件！") + wxS("\n") + wxString::FromUTF8(disguised));
+    EXPECT_EQ(treeRows().size(), 1u);
+    EXPECT_EQ(sceneChildCount(), children);
 
     // A picture named like a particle file is tried as one and refused.
     const std::string picture = m_work->file("picture.plist");
-    fs::copy_file(std::string(FW_SOURCE_DIR) + "/res/Sprite.png", picture);
-    const int children = sceneChildCount();
+    fs::copy_file(sprite, picture);
+    m_dialogs.boxes.clear();
     m_frame->documents().openPath(wxString::FromUTF8(picture));
     ASSERT_EQ(m_dialogs.boxes.size(), 1u);
     EXPECT_EQ(m_dialogs.boxes[0].caption, U("提示"));
@@ -288,7 +316,14 @@ TEST_F(GuiDocumentCommands, PlistAnywhereInThePathMeansAParticleFile) {
         m_dialogs.boxes[0].message.StartsWith(U("无法加载粒子文件！") + wxS("\n") + wxString::FromUTF8(picture)))
         << m_dialogs.boxes[0].message;
     EXPECT_EQ(sceneChildCount(), children);
-    EXPECT_EQ(Background(), nullptr);
+
+    // Neither extension at the end: nothing at all.
+    const std::string notes = m_work->file("flower.plist.txt");
+    fs::copy_file(flower, notes);
+    m_dialogs.boxes.clear();
+    m_frame->documents().openPath(wxString::FromUTF8(notes));
+    EXPECT_TRUE(m_dialogs.boxes.empty());
+    EXPECT_EQ(sceneChildCount(), children);
 }
 
 TEST_F(GuiDocumentCommands, EveryTestPlistAndBrokenVariantLoadsOrIsRefusedWithoutChangingTheScene) {
@@ -381,16 +416,57 @@ TEST_F(GuiDocumentCommands, SaveAndSaveAsWriteThePlistAndRememberThePath) {
     EXPECT_EQ(PlistPairCount(second), 47);
     EXPECT_TRUE(m_dialogs.boxes.size() == 1u);
 
-    // A write that fails leaves the file that was there.
+    // A file made read-only is not replaced: the box says so and why.
     const std::string before = ReadAll(second);
-    fs::create_directory(second + ".tmp-" + std::to_string(getpid()));
+    ASSERT_EQ(chmod(second.c_str(), 0444), 0);
     object->setTotalParticles(77);
     command(wxID_SAVE);
     ASSERT_EQ(m_dialogs.boxes.size(), 2u);
     EXPECT_EQ(m_dialogs.boxes[1].caption, U("警告"));
-    EXPECT_EQ(m_dialogs.boxes[1].message, U("保存失败！"));
+    EXPECT_EQ(m_dialogs.boxes[1].message, U("保存失败！") + wxS("\n") + wxString::FromUTF8(second) + wxS("\n") +
+                                              U("没有写入权限：文件或它所在的文件夹是只读的。"));
     EXPECT_EQ(ReadAll(second), before);
+    EXPECT_EQ(fs::status(second).permissions(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(object->filePath, wxString::FromUTF8(second));
+}
+
+TEST_F(GuiDocumentCommands, AFailedSaveAsKeepsThePathThatWorked) {
+    command(wxID_NEW);
+    ParticleSystem2DEditor* object = AsParticles(selection().front());
+    const std::string good = m_work->file("good.plist");
+    const std::string nowhere = m_work->file("no-such-folder/fx.plist");
+    m_work->write("locked.plist", "locked");
+    const std::string locked = m_work->file("locked.plist");
+    ASSERT_EQ(chmod(locked.c_str(), 0444), 0);
+    answerPaths({wxString::FromUTF8(good), wxString::FromUTF8(nowhere), wxString::FromUTF8(locked)});
+    command(wxID_SAVEAS);
+    ASSERT_EQ(object->filePath, wxString::FromUTF8(good));
+
+    for (const std::string& bad : {nowhere, locked}) {
+        SCOPED_TRACE(bad);
+        m_dialogs.boxes.clear();
+        command(wxID_SAVEAS);
+        ASSERT_EQ(m_dialogs.boxes.size(), 1u);
+        EXPECT_TRUE(m_dialogs.boxes[0].message.StartsWith(U("保存失败！") + wxS("\n") + wxString::FromUTF8(bad)));
+        EXPECT_EQ(object->filePath, wxString::FromUTF8(good));
+    }
+    EXPECT_FALSE(fs::exists(nowhere));
+    EXPECT_EQ(ReadAll(locked), "locked");
+
+    // The next Save goes where the last save went, without asking.
+    object->setTotalParticles(55);
+    m_dialogs.boxes.clear();
+    command(wxID_SAVE);
+    EXPECT_EQ(pathRequests().size(), 3u);
+    EXPECT_TRUE(m_dialogs.boxes.empty());
+    EXPECT_EQ(PlistNumber(good, "d[\"maxParticles\"]"), 55);
+
+    // A new object whose first save fails still has no file: Save asks again.
+    command(wxID_NEW);
+    ParticleSystem2DEditor* fresh = AsParticles(selection().front());
+    answerPaths({wxString::FromUTF8(nowhere)});
+    command(wxID_SAVE);
+    EXPECT_TRUE(fresh->filePath.empty());
 }
 
 TEST_F(GuiDocumentCommands, ReplayRestartsTheSelectedSystem) {

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 
+#include "platform/CCFileReplace.h"
 #include "platform/CCImage.h"
 
 namespace {
@@ -80,18 +80,6 @@ bool SpriteSheet::write(const std::string& pngPath, double fps, bool transparent
     Json::StreamWriterBuilder builder;
     builder["indentation"] = "  ";
     const std::string jsonPath = jsonPathFor(pngPath);
-    const std::string temp = jsonPath + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << Json::writeString(builder, root) << "\n";
-        if (!out.good()) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), jsonPath.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    const std::string text = Json::writeString(builder, root) + "\n";
+    return cocos2d::replaceFileContents(jsonPath, text.data(), text.size()) == 0;
 }
