@@ -8,6 +8,8 @@
 
 #include "platform/CCCommon.h"
 
+#include <wx/cmdline.h>
+#include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/msgdlg.h>
 
@@ -15,13 +17,59 @@
 #include <wx/xrc/xh_ribbon.h>
 #include <wx/xrc/xmlres.h>
 
+namespace {
+int g_startUpExitStatus = -1;
+const char* const kVersion = "1.7";
+} // namespace
+
+int MyApp::startUpExitStatus() {
+    return g_startUpExitStatus;
+}
+
+void MyApp::OnInitCmdLine(wxCmdLineParser& parser) {
+    parser.SetLogo(wxString::FromUTF8("Flarewick ") + kVersion);
+    parser.AddSwitch("h", "help", wxGetTranslation(wxString::FromUTF8("显示用法并退出")), wxCMD_LINE_OPTION_HELP);
+    parser.AddLongSwitch("version", wxGetTranslation(wxString::FromUTF8("显示版本号并退出")));
+    parser.AddParam(wxGetTranslation(wxString::FromUTF8("文件")), wxCMD_LINE_VAL_STRING,
+                    wxCMD_LINE_PARAM_OPTIONAL | wxCMD_LINE_PARAM_MULTIPLE);
+}
+
+bool MyApp::OnCmdLineParsed(wxCmdLineParser& parser) {
+    if (parser.Found("version")) {
+        std::printf("Flarewick %s\n", kVersion);
+        g_startUpExitStatus = 0;
+        return false;
+    }
+    for (size_t i = 0; i < parser.GetParamCount(); ++i) {
+        wxFileName file(parser.GetParam(i));
+        file.MakeAbsolute();
+        m_files.push_back(file.GetFullPath());
+    }
+    return true;
+}
+
+bool MyApp::OnCmdLineHelp(wxCmdLineParser& parser) {
+    std::printf("%s", static_cast<const char*>(parser.GetUsageString().utf8_str()));
+    g_startUpExitStatus = 0;
+    return false;
+}
+
+bool MyApp::OnCmdLineError(wxCmdLineParser& parser) {
+    // The parser has said what was wrong; one line says what is right.
+    std::fprintf(
+        stderr, "%s\n",
+        wxGetTranslation(wxString::FromUTF8("用法：flarewick [--help] [--version] [文件...]")).utf8_str().data());
+    g_startUpExitStatus = 2;
+    return false;
+}
+
 bool MyApp::OnInit() {
+    // The command line first: asking for help or the version starts nothing.
+    if (!wxApp::OnInit()) return false;
     // The answer is acted on once the main window is on screen.
     HoldUpdateAnswers();
     SendUpdateCheck();
     LoadEditorConfig();
-
-    if (!wxApp::OnInit()) return false;
 
     wxImage::AddHandler(new wxPNGHandler);
     wxImage::AddHandler(new wxXPMHandler);
@@ -46,5 +94,6 @@ bool MyApp::OnInit() {
 
     m_mainFrame = new MainFrame(nullptr);
     m_mainFrame->Show(true);
+    m_mainFrame->openAtStart(m_files);
     return true;
 }

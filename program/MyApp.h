@@ -3,14 +3,27 @@
 
 #include <wx/app.h>
 
+#include <vector>
+
 class MainFrame;
 
 class MyApp : public wxApp {
 public:
     bool OnInit() override;
 
+    // The command line: flarewick [--help] [--version] [FILE...]
+    void OnInitCmdLine(wxCmdLineParser& parser) override;
+    bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+    bool OnCmdLineHelp(wxCmdLineParser& parser) override;
+    bool OnCmdLineError(wxCmdLineParser& parser) override;
+
+    // The process's exit status when start-up ends before the editor runs
+    // (help, version, a wrong option); -1 when it did not.
+    static int startUpExitStatus();
+
 private:
-    MainFrame* m_mainFrame = nullptr;  // not owned: the toolkit destroys top-level windows
+    std::vector<wxString> m_files;    // named on the command line, absolute
+    MainFrame* m_mainFrame = nullptr; // not owned: the toolkit destroys top-level windows
 };
 
 wxDECLARE_APP(MyApp);

@@ -12,5 +12,6 @@ int main(int argc, char** argv) {
     setenv("GDK_BACKEND", "x11", 0);
     wxDisableAsserts();
     wxLog::SetLogLevel(wxLOG_Info);
-    return wxEntry(argc, argv);
+    const int status = wxEntry(argc, argv);
+    return MyApp::startUpExitStatus() >= 0 ? MyApp::startUpExitStatus() : status;
 }

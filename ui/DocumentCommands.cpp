@@ -15,6 +15,7 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
+#include <wx/translation.h>
 
 namespace {
 
@@ -67,6 +68,22 @@ void DocumentCommands::openPath(const wxString& path) {
         openBackground(path, true);
     else if (extension == wxS("png") || extension == wxS("jpg"))
         openBackground(path, false);
+}
+
+bool DocumentCommands::isOpenable(const wxString& path) {
+    const wxString extension = wxFileName(path).GetExt().Lower();
+    for (const char* known : {"plist", "csb", "png", "jpg"})
+        if (extension == known) return true;
+    return false;
+}
+
+void DocumentCommands::openFiles(const std::vector<wxString>& paths) {
+    for (const wxString& path : paths) {
+        if (isOpenable(path))
+            openPath(path);
+        else
+            Notice(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：")) + wxFileName(path).GetFullName(), "提示");
+    }
 }
 
 void DocumentCommands::openParticleFile(const wxString& path) {

@@ -6,6 +6,7 @@
 #include <wx/string.h>
 
 #include <functional>
+#include <vector>
 
 class EngineHost;
 class EditorObject;
@@ -30,6 +31,12 @@ public:
     // file; ".csb", ".png" or ".jpg" a background. Any other path loads
     // nothing.
     void openPath(const wxString& path);
+
+    // Opens each path in turn as openPath does; a file of a kind Open does not
+    // read is named in a notice and changes nothing.
+    void openFiles(const std::vector<wxString>& paths);
+    // Whether openPath reads files of this path's kind.
+    static bool isOpenable(const wxString& path);
 
     // Saves the first selected object to its file, asking for one when it
     // has none.

@@ -139,12 +139,13 @@ void EngineHost::runFrame() {
     ++m_frameDepth;
     const int outerDepth = m_frameDispatchDepth;
     m_frameDispatchDepth = g_main_depth();
-    const bool firstOnScreen = m_onFirstShownFrame && !m_closing && IsMappedOnScreen(m_owner);
+    const bool firstOnScreen = !m_drawnOnScreen && !m_closing && IsMappedOnScreen(m_owner);
     Director::getInstance()->mainLoop();
     if (firstOnScreen) {
-        auto handler = std::move(m_onFirstShownFrame);
-        m_onFirstShownFrame = nullptr;
-        handler();
+        m_drawnOnScreen = true;
+        auto handlers = std::move(m_onFirstShownFrame);
+        m_onFirstShownFrame.clear();
+        for (auto& handler : handlers) handler();
     }
     m_glView->pollEvents();
     m_frameDispatchDepth = outerDepth;
@@ -157,6 +158,13 @@ void EngineHost::runFrame() {
     // A close that arrived while the frame dispatched events is carried out
     // now that the director is no longer inside its loop.
     if (m_destroyPending && m_frameDepth == 0) m_owner->Destroy();
+}
+
+void EngineHost::whenFirstDrawnOnScreen(std::function<void()> handler) {
+    if (m_drawnOnScreen)
+        handler();
+    else
+        m_onFirstShownFrame.push_back(std::move(handler));
 }
 
 void EngineHost::pausePump() {

@@ -5,6 +5,7 @@
 #include <wx/timer.h>
 
 #include <functional>
+#include <vector>
 
 #include "ui/FramePacer.h"
 #include "ui/FrameTimingLog.h"
@@ -33,10 +34,10 @@ public:
     // Fits the design area into the engine view, at most 1:1, centred.
     void layoutView();
 
-    // Called once, after the first frame drawn while the owner is mapped on
-    // the screen: from then on the user sees the editor behind anything
-    // that opens over it.
-    void whenFirstDrawnOnScreen(std::function<void()> handler) { m_onFirstShownFrame = std::move(handler); }
+    // Each handler is called once, after the first frame drawn while the
+    // owner is mapped on the screen: from then on the user sees the editor
+    // behind anything that opens over it. Handlers given later run at once.
+    void whenFirstDrawnOnScreen(std::function<void()> handler);
 
     // No engine frames while a modal dialog of the editor's own runs.
     void pausePump();
@@ -79,6 +80,7 @@ private:
     bool m_destroyPending = false;    // a close arrived during a frame
     bool m_closed = false;            // the close sequence has run
     FrameTimingLog m_timing;
-    std::function<void()> m_onFirstShownFrame;
+    std::vector<std::function<void()>> m_onFirstShownFrame;
+    bool m_drawnOnScreen = false;
     int m_framesAfterClose = 0; // must stay 0; reported with the timing figures
 };

@@ -141,6 +141,13 @@ bool MainFrame::Destroy() {
     return uiMainFrame::Destroy();
 }
 
+void MainFrame::openAtStart(const std::vector<wxString>& paths) {
+    if (paths.empty()) return;
+    // Loading happens after the frame that noticed the window on screen,
+    // not inside it: a notice is a modal box.
+    m_host.whenFirstDrawnOnScreen([this, paths] { CallAfter([this, paths] { m_documents.openFiles(paths); }); });
+}
+
 // ---- commands ----
 
 void MainFrame::OnContextMenu(wxContextMenuEvent& event) {

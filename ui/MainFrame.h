@@ -29,6 +29,9 @@ public:
     wxGLViewImpl* engineView() const { return m_host.view(); }
     EngineHost& engineHost() { return m_host; }
     DocumentCommands& documents() { return m_documents; }
+    // Opens the files named on the command line, in order, once the window
+    // is on screen (a file that fails is reported over it).
+    void openAtStart(const std::vector<wxString>& paths);
     wxAuiManager& paneManager() { return m_mgr; }
     wxPropertyGridManager* propertyGridManager() const { return m_pgManager; }
     ObjectTree* objectTree() const { return m_objectTree; }
