@@ -7,6 +7,7 @@
 #include "platform/CCFileReplace.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <memory>
@@ -171,13 +172,52 @@ void ReadDesignSize(const Json::Value& doc, int& width, int& height) {
     }
 }
 
-std::vector<std::string> ReadWorkPaths(const Json::Value& doc) {
-    std::vector<std::string> paths;
-    if (!doc.isObject()) return paths;
-    const Json::Value& list = doc["WorkPathes"];
-    if (!list.isArray()) return paths;
+namespace {
+// The strings of an array member; none unless the member is an array.
+std::vector<std::string> ReadStrings(const Json::Value& doc, const char* key) {
+    std::vector<std::string> strings;
+    if (!doc.isObject()) return strings;
+    const Json::Value& list = doc[key];
+    if (!list.isArray()) return strings;
     for (Json::ArrayIndex i = 0; i < list.size(); ++i) {
-        if (list[i].isString()) paths.push_back(list[i].asString());
+        if (list[i].isString()) strings.push_back(list[i].asString());
     }
-    return paths;
+    return strings;
+}
+} // namespace
+
+std::vector<std::string> ReadWorkPaths(const Json::Value& doc) {
+    return ReadStrings(doc, "WorkPathes");
+}
+
+std::vector<std::string> ReadRecentFiles(const Json::Value& doc) {
+    return ReadStrings(doc, "RecentFiles");
+}
+
+namespace {
+// "RecentFiles" made of `files`, the newest first, at most `limit` of them.
+void StoreRecentFiles(Json::Value& doc, const std::vector<std::string>& files, size_t limit) {
+    Json::Value list(Json::arrayValue);
+    for (size_t i = 0; i < files.size() && i < limit; ++i) list.append(files[i]);
+    doc["RecentFiles"] = list;
+}
+} // namespace
+
+// Each change works on the list as the file holds it now, so that two editors
+// add to one list instead of each writing its own.
+ConfigChange RecentFileAddedChange(const std::string& file, size_t limit) {
+    return [file, limit](Json::Value& doc) {
+        std::vector<std::string> files = ReadRecentFiles(doc);
+        files.erase(std::remove(files.begin(), files.end(), file), files.end());
+        files.insert(files.begin(), file);
+        StoreRecentFiles(doc, files, limit);
+    };
+}
+
+ConfigChange RecentFileRemovedChange(const std::string& file) {
+    return [file](Json::Value& doc) {
+        std::vector<std::string> files = ReadRecentFiles(doc);
+        files.erase(std::remove(files.begin(), files.end(), file), files.end());
+        StoreRecentFiles(doc, files, files.size());
+    };
 }

@@ -41,6 +41,13 @@ ConfigChange AddWorkPathChange(const std::string& dir);
 ConfigChange RemoveWorkPathChange(const std::string& dir);
 ConfigChange DesignSizeChange(int width, int height);
 
+// The files opened or saved last, newest first, as "RecentFiles" (an array
+// of strings); entries that are not strings are passed over.
+std::vector<std::string> ReadRecentFiles(const Json::Value& doc);
+// A file opened or saved goes first (once), the oldest beyond `limit` leave.
+ConfigChange RecentFileAddedChange(const std::string& file, size_t limit);
+ConfigChange RecentFileRemovedChange(const std::string& file);
+
 // Serialises a document exactly as the configuration file holds it.
 std::string WriteEditorConfigText(const Json::Value& doc);
 

@@ -98,6 +98,7 @@ void DocumentCommands::openParticleFile(const wxString& path) {
     }
     UseTextureFromWorkPaths(object, file);
     RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene);
+    if (m_fileUsed) m_fileUsed(path);
     if (m_particleFileDone) m_particleFileDone(path);
 }
 
@@ -106,7 +107,10 @@ void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
     const std::string file = Narrow(path);
     std::string why;
     cocos2d::Node* node = studioFile ? BackgroundLoader::fromStudioFile(file, &why) : BackgroundLoader::fromImage(file);
-    if (BackgroundLoader::replace(node)) return;
+    if (BackgroundLoader::replace(node)) {
+        if (m_fileUsed) m_fileUsed(path);
+        return;
+    }
     wxString text = wxString::FromUTF8("无法加载背景文件！") + wxS("\n") + path;
     if (!why.empty()) text << wxS("\n") << wxString::FromUTF8(why.c_str());
     Notice(text, "提示");
@@ -148,5 +152,6 @@ void DocumentCommands::write(EditorObject* object, const wxString& path) {
         return;
     }
     object->filePath = path;
+    if (m_fileUsed) m_fileUsed(path);
     if (m_particleFileDone && dynamic_cast<ParticleSystem2DEditor*>(object)) m_particleFileDone(path);
 }

@@ -24,6 +24,9 @@ public:
     // Called with the path of each particle file opened or saved.
     using FileDone = std::function<void(const wxString& path)>;
     void setParticleFileDone(FileDone done) { m_particleFileDone = std::move(done); }
+    // Called with the path of every file opened (particle file or
+    // background) or saved.
+    void setFileUsed(FileDone used) { m_fileUsed = std::move(used); }
 
     // Asks for a file and opens it; nothing happens when the user cancels.
     void open();
@@ -60,4 +63,5 @@ private:
     EngineHost& m_host;
     AskPath m_askPath;
     FileDone m_particleFileDone;
+    FileDone m_fileUsed;
 };

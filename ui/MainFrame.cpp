@@ -11,6 +11,7 @@
 #include "ui/MainFrameIds.h"
 #include "ui/MenuAccelerators.h"
 #include "ui/PaneCommands.h"
+#include "ui/RecentFiles.h"
 #include "ui/ParticleCheckNotice.h"
 #include "ui/ResolutionCommand.h"
 #include "view/wxCCGLViewImpl.h"
@@ -38,6 +39,8 @@ MainFrame::MainFrame(wxWindow* parent)
       m_host(this),
       m_documents(this, m_host) {
     SetIcon(wxIcon(wxS("rc/Icon.ico"), wxBITMAP_TYPE_ICO));
+    m_recentFiles = std::make_unique<RecentFiles>(this, m_menuRecentFiles);
+    m_documents.setFileUsed([this](const wxString& path) { m_recentFiles->add(path); });
     fillCreationMenus();
 
     m_mgr.SetManagedWindow(this);
@@ -186,6 +189,11 @@ void MainFrame::OnSaveAs(wxCommandEvent&) {
     m_documents.saveAs();
 }
 
+void MainFrame::OnRecentFile(wxCommandEvent& event) {
+    const wxString path = m_recentFiles->take(event.GetId());
+    if (!path.empty()) m_documents.openPath(path);
+}
+
 void MainFrame::OnExit(wxCommandEvent&) {
     Close(true);
 }
@@ -261,6 +269,7 @@ wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
     EVT_MENU(wxID_OPEN, MainFrame::OnOpen)
     EVT_MENU(wxID_SAVE, MainFrame::OnSave)
     EVT_MENU(wxID_SAVEAS, MainFrame::OnSaveAs)
+    EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, MainFrame::OnRecentFile)
     EVT_MENU(wxID_EXIT, MainFrame::OnExit)
     EVT_MENU_RANGE(ID_CREATE_FIRST, ID_CREATE_LAST, MainFrame::OnCreate)
     EVT_MENU_RANGE(ID_EXAMPLE_FIRST, ID_EXAMPLE_LAST, MainFrame::OnCreateFromExample)

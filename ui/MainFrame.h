@@ -8,7 +8,10 @@
 
 #include <wx/aui/framemanager.h>
 
+#include <memory>
+
 class ObjectTree;
+class RecentFiles;
 class ParticleCheckNotice;
 class wxGLViewImpl;
 class wxPropertyGridEvent;
@@ -37,6 +40,7 @@ public:
     ObjectTree* objectTree() const { return m_objectTree; }
     wxMenu* paneMenu() const { return m_paneMenu; }
     ParticleCheckNotice* particleCheckNotice() const { return m_checkNotice; }
+    RecentFiles& recentFiles() { return *m_recentFiles; }
     AddWorkPathDlg& workPathDialog() { return m_addWorkPathDlg; }
 
 private:
@@ -50,6 +54,7 @@ private:
     void OnOpen(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
     void OnSaveAs(wxCommandEvent& event);
+    void OnRecentFile(wxCommandEvent& event);
     void OnExit(wxCommandEvent& event);
     void OnCreate(wxCommandEvent& event);
     void OnCreateFromExample(wxCommandEvent& event);
@@ -74,6 +79,7 @@ private:
     AddWorkPathDlg m_addWorkPathDlg;
     EngineHost m_host;
     DocumentCommands m_documents;
+    std::unique_ptr<RecentFiles> m_recentFiles;
     wxPropertyGridManager* m_pgManager = nullptr;
     ObjectTree* m_objectTree = nullptr;
     wxMenu* m_paneMenu = nullptr; // owned: attached to no menu bar

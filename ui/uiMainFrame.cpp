@@ -7,6 +7,7 @@
 #include <wx/bitmap.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
+#include <wx/translation.h>
 
 // One menu entry. A row without a label is a separator; a row with a
 // submenu table opens that submenu.
@@ -50,6 +51,7 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
 
     // The two creation submenus are filled by the window that owns the commands.
     static const MenuTable create = {"创建", &uiMainFrame::m_menuCreate, {}};
+    static const MenuTable recent = {"最近打开的文件", &uiMainFrame::m_menuRecentFiles, {}};
     static const MenuTable fromExample = {"从示例创建", &uiMainFrame::m_menuCreateFromExample, {}};
     static const MenuTable window = {
         "窗口",
@@ -67,6 +69,7 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
              {"打开(&O)", "CTRL+O", wxID_OPEN, "rc/wxART_FILE_OPEN.png", "", &uiMainFrame::m_menuItemOpen},
              {"保存(&S)", "CTRL+S", wxID_SAVE, "rc/wxART_FILE_SAVE.png", "", &uiMainFrame::m_menuItemSave},
              {"另存为", "CTRL+SHIFT+S", wxID_SAVEAS, "rc/wxART_FILE_SAVE_AS.png", "", &uiMainFrame::m_menuItemSaveAs},
+             {"最近打开的文件", nullptr, wxID_ANY, nullptr, "", nullptr, &recent},
              {},
              {"关闭(&Q)", "CTRL+Q", wxID_EXIT, "rc/wxART_QUIT.png", "", &uiMainFrame::m_menuItemClose},
          }},
@@ -111,7 +114,8 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
     };
 
     m_menubar = new wxMenuBar(0);
-    for (const MenuTable& table : menus) m_menubar->Append(buildMenu(table), wxString::FromUTF8(table.title));
+    for (const MenuTable& table : menus)
+        m_menubar->Append(buildMenu(table), wxGetTranslation(wxString::FromUTF8(table.title)));
     SetMenuBar(m_menubar);
 
     m_statusBar = CreateStatusBar(1, wxSTB_SIZEGRIP, wxID_ANY);
@@ -138,7 +142,7 @@ wxMenu* uiMainFrame::buildMenu(const MenuTable& table) {
             menu->AppendSeparator();
             continue;
         }
-        wxString text = wxString::FromUTF8(row.label);
+        wxString text = wxGetTranslation(wxString::FromUTF8(row.label));
         if (row.accelerator) text << wxS('\t') << row.accelerator;
         const wxString help = wxString::FromUTF8(row.help);
         wxMenuItem* item;

@@ -27,6 +27,7 @@ protected:
     wxMenuItem* m_menuItemSave = nullptr;
     wxMenuItem* m_menuItemSaveAs = nullptr;
     wxMenuItem* m_menuItemClose = nullptr;
+    wxMenu* m_menuRecentFiles = nullptr;
     wxMenu* m_menuEdit = nullptr;
     wxMenu* m_menuCreate = nullptr;
     wxMenu* m_menuCreateFromExample = nullptr;

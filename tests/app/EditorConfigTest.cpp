@@ -222,6 +222,26 @@ TEST_F(EditorConfigTest, TwoEditorsStoringOneAfterTheOtherKeepEachOthersChanges)
     EXPECT_EQ(back, EditorConfig);
 }
 
+TEST_F(EditorConfigTest, RecentFilesMergeAcrossEditorsNewestFirstAndLimited) {
+    dir.write("editor-config.json", R"({"RecentFiles": ["/old.plist", 7, "/b.png"], "WorkPathes": ["/w"]})");
+    const std::string file = dir.file("editor-config.json");
+    ASSERT_TRUE(LoadEditorConfig(file));
+    EXPECT_EQ((std::vector<std::string>{"/old.plist", "/b.png"}), ReadRecentFiles(EditorConfig));
+
+    // Another editor's entry, written meanwhile, stays; a file used again moves up, once.
+    dir.write("editor-config.json", R"({"RecentFiles": ["/other.csb", "/old.plist", "/b.png"], "WorkPathes": ["/w"]})");
+    ASSERT_EQ(0, SaveEditorConfig(RecentFileAddedChange("/b.png", 3), file));
+    Json::Value back = ParseStrict(dir.read("editor-config.json"));
+    EXPECT_EQ((std::vector<std::string>{"/b.png", "/other.csb", "/old.plist"}), ReadRecentFiles(back));
+    ASSERT_EQ(0, SaveEditorConfig(RecentFileAddedChange("/new.plist", 3), file));
+    back = ParseStrict(dir.read("editor-config.json"));
+    EXPECT_EQ((std::vector<std::string>{"/new.plist", "/b.png", "/other.csb"}), ReadRecentFiles(back));
+    ASSERT_EQ(0, SaveEditorConfig(RecentFileRemovedChange("/b.png"), file));
+    back = ParseStrict(dir.read("editor-config.json"));
+    EXPECT_EQ((std::vector<std::string>{"/new.plist", "/other.csb"}), ReadRecentFiles(back));
+    EXPECT_EQ((std::vector<std::string>{"/w"}), ReadWorkPaths(back)) << "other keys are kept";
+}
+
 TEST_F(EditorConfigTest, ALinkedFileStaysLinkedAndPlantedTemporariesAreNotFollowed) {
     fs::create_directory(dir.file("shared"));
     dir.write("shared/config.json", R"({"DesignWidth": 800, "DesignHeight": 600})");
