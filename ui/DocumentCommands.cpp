@@ -10,6 +10,8 @@
 #include "ui/WorkPathTexture.h"
 #include "ui/WriteFailure.h"
 
+#include "2d/CCNode.h"
+#include "math/Vec2.h"
 #include "platform/CCFileUtils.h"
 
 #include <wx/filedlg.h>
@@ -86,7 +88,32 @@ void DocumentCommands::openFiles(const std::vector<wxString>& paths) {
     }
 }
 
-void DocumentCommands::openParticleFile(const wxString& path) {
+bool DocumentCommands::dropFiles(const std::vector<wxString>& paths, const cocos2d::Vec2& at) {
+    wxString refused;
+    for (const wxString& path : paths)
+        if (!isOpenable(path))
+            refused << (refused.empty() ? wxString() : wxString(wxS("\n"))) << wxFileName(path).GetFullName();
+    if (!refused.empty()) {
+        Notice(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：")) + refused, "提示");
+        return false;
+    }
+    for (const wxString& path : paths) {
+        if (wxFileName(path).GetExt().Lower() != wxS("plist")) {
+            openPath(path);
+            continue;
+        }
+        if (!openParticleFile(path)) continue;
+        // The new object is the selection, at the centre: it moves the way a
+        // drag moves it, so that its page shows where it now is.
+        auto* node = dynamic_cast<cocos2d::Node*>(SelectionManager::getInstance()->selection.front());
+        if (!node) continue;
+        SelectionManager::getInstance()->moveSelectedBy(at - node->getPosition());
+        SelectionManager::getInstance()->endMove();
+    }
+    return true;
+}
+
+bool DocumentCommands::openParticleFile(const wxString& path) {
     const std::string file = Narrow(path);
     ParticleSystem2DEditor* object = ParticleSystem2DEditor::createFromFile(file);
     if (!object) {
@@ -94,12 +121,13 @@ void DocumentCommands::openParticleFile(const wxString& path) {
         const wxString why = WhyNoParticleSystem(file);
         if (!why.empty()) text << wxS("\n") << why;
         Notice(text, "提示");
-        return;
+        return false;
     }
     UseTextureFromWorkPaths(object, file);
-    RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene);
+    if (!RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene)) return false;
     if (m_fileUsed) m_fileUsed(path);
     if (m_particleFileDone) m_particleFileDone(path);
+    return true;
 }
 
 void DocumentCommands::openBackground(const wxString& path, bool studioFile) {

@@ -8,6 +8,9 @@
 #include <functional>
 #include <vector>
 
+namespace cocos2d {
+class Vec2;
+}
 class EngineHost;
 class EditorObject;
 class wxWindow;
@@ -38,6 +41,11 @@ public:
     // Opens each path in turn as openPath does; a file of a kind Open does not
     // read is named in a notice and changes nothing.
     void openFiles(const std::vector<wxString>& paths);
+    // Files dropped on the view: a particle file becomes an effect at `at`
+    // (design coordinates), a picture or scene file the background. A drop
+    // holding a file of another kind is refused as a whole, with a notice
+    // naming it. Returns whether the drop was taken.
+    bool dropFiles(const std::vector<wxString>& paths, const cocos2d::Vec2& at);
     // Whether openPath reads files of this path's kind.
     static bool isOpenable(const wxString& path);
 
@@ -52,7 +60,8 @@ public:
     static wxString openWildcard();
 
 private:
-    void openParticleFile(const wxString& path);
+    // True when the file became an object (the selection).
+    bool openParticleFile(const wxString& path);
     void openBackground(const wxString& path, bool studioFile);
     // The first selected object, or null after telling the user that there is none.
     EditorObject* objectToSave();

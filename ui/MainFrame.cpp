@@ -12,6 +12,7 @@
 #include "ui/MenuAccelerators.h"
 #include "ui/PaneCommands.h"
 #include "ui/RecentFiles.h"
+#include "ui/ViewDropTarget.h"
 #include "ui/ParticleCheckNotice.h"
 #include "ui/ResolutionCommand.h"
 #include "view/wxCCGLViewImpl.h"
@@ -65,6 +66,9 @@ MainFrame::MainFrame(wxWindow* parent)
     m_paneMenu->Append(ID_SHOW_TOOLBAR, wxString::FromUTF8("工具条"));
 
     m_host.view()->buildContextMenu();
+    m_host.view()->SetDropTarget(new ViewDropTarget([this](const std::vector<wxString>& paths, int x, int y) {
+        return m_documents.dropFiles(paths, m_host.view()->toDesignPoint(static_cast<float>(x), static_cast<float>(y)));
+    }));
 }
 
 MainFrame::~MainFrame() {
