@@ -40,6 +40,8 @@ bool replace(Node* node) {
     scene->removeChildByName(kName, true);
     node->setName(kName);
     scene->addChild(node, -1);
+    // The new image may get the texture name the old one had.
+    scene->invalidateBackdrop();
     return true;
 }
 

@@ -84,6 +84,7 @@ void EngineHost::startPump() {
     armTimer(m_pacer.start(FramePacer::Clock::now()));
 
     runFrame();
+    keepBackdropBetweenFrames();
 
     // The full layout follows with the first size event; until then the
     // design area is placed for the view's present size.
@@ -141,6 +142,13 @@ void EngineHost::runFrame() {
     // A close that arrived while the frame dispatched events is carried out
     // now that the director is no longer inside its loop.
     if (m_destroyPending && m_frameDepth == 0) m_owner->Destroy();
+}
+
+// The background image behind the effects does not change from frame to
+// frame but costs a software rasteriser as much as they do: its pixels are
+// kept and copied in while it stays the same.
+void EngineHost::keepBackdropBetweenFrames() {
+    if (Scene* scene = Director::getInstance()->getRunningScene()) scene->setBackdropCaching(true);
 }
 
 void EngineHost::pausePump() {
