@@ -25,18 +25,8 @@ protected:
     void SetUp() override {
         GuiParticleFixture::SetUp();
         if (HasFatalFailure()) return;
-        m_view = OffscreenGLView::create(kSize, kSize);
-        ASSERT_NE(m_view, nullptr) << OffscreenGLView::lastError();
-        m_view->retain();
-        Director* director = Director::getInstance();
-        director->setOpenGLView(m_view);
-        m_view->setDesignResolutionSize(kSize, kSize, ResolutionPolicy::EXACT_FIT);
-        m_scene = Scene::create();
-        director->runWithScene(m_scene);
-    }
-    void TearDown() override {
-        GuiParticleFixture::TearDown();
-        if (m_view) m_view->release();
+        m_scene = runOffscreen(kSize);
+        ASSERT_NE(m_scene, nullptr);
     }
 
     void showSelected(int templateNumber) {
@@ -94,7 +84,6 @@ protected:
         return lit;
     }
 
-    OffscreenGLView* m_view = nullptr;
     Scene* m_scene = nullptr;
 };
 
