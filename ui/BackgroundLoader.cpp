@@ -40,7 +40,7 @@ bool replace(Node* node) {
     scene->removeChildByName(kName, true);
     node->setName(kName);
     scene->addChild(node, -1);
-    // The new image may get the texture name the old one had.
+    // The new image's texture may be given the GL name the old one freed.
     scene->invalidateBackdrop();
     return true;
 }
