@@ -116,7 +116,7 @@ void BM_HeavySceneFrame(benchmark::State& state) {
     }
     FrameCostView* view = FrameCostView::create(kWidth, kHeight);
     if (!view) {
-        state.SkipWithError("no GL context");
+        state.SkipWithError(("no GL context: " + OffscreenGLView::lastError()).c_str());
         return;
     }
     view->retain();
