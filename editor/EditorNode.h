@@ -46,7 +46,8 @@ public:
     // centred on the origin, 40 for a side that is not greater than 0 (or NaN).
     virtual cocos2d::Rect getBounds() const;
     // Draws getBounds() as a frame with the given model-view transform: red
-    // while selected, else in the current draw colour (white).
+    // while selected, else in the current draw colour (white), unblended so
+    // that the colour stays exact over any effect.
     virtual void drawSelection(const cocos2d::Mat4& transform, uint32_t flags);
 
     // Property factories: each creates one property, gives it its help text,

@@ -40,6 +40,8 @@ bool replace(Node* node) {
     scene->removeChildByName(kName, true);
     node->setName(kName);
     scene->addChild(node, -1);
+    // The new image's texture may be given the GL name the old one freed.
+    scene->invalidateBackdrop();
     return true;
 }
 

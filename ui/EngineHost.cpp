@@ -94,6 +94,7 @@ void EngineHost::startPump() {
     armTimer(m_pacer.start(FramePacer::Clock::now()));
 
     runFrame();
+    keepBackdropBetweenFrames();
 
     // The full layout follows with the first size event; until then the
     // design area is placed for the view's present size.
@@ -165,6 +166,13 @@ void EngineHost::whenFirstDrawnOnScreen(std::function<void()> handler) {
         handler();
     else
         m_onFirstShownFrame.push_back(std::move(handler));
+}
+
+// The background image behind the effects does not change from frame to
+// frame but costs a software rasteriser as much as they do: its pixels are
+// kept and copied in while it stays the same.
+void EngineHost::keepBackdropBetweenFrames() {
+    if (Scene* scene = Director::getInstance()->getRunningScene()) scene->setBackdropCaching(true);
 }
 
 void EngineHost::pausePump() {

@@ -60,6 +60,7 @@ public:
 private:
     void abandonStartUp();
     void runFrame();
+    void keepBackdropBetweenFrames();
     // Arms the one-shot frame timer for the pacer's next deadline.
     void armTimer(FramePacer::Clock::duration wait);
 

@@ -141,6 +141,13 @@ void LayerColor::updateColor() {
 void LayerColor::draw(Renderer* renderer, const Mat4& transform, uint32_t flags) {
     _customCommand.init(_globalZOrder, transform, flags);
     _customCommand.func = CC_CALLBACK_0(LayerColor::onDraw, this, transform, flags);
+    _customCommand.fingerprint = [this](RenderFingerprint& inputs) {
+        inputs.add(getGLProgram());
+        inputs.add(_blendFunc.src);
+        inputs.add(_blendFunc.dst);
+        for (const Vec3& v : _noMVPVertices) inputs.add(&v.x, sizeof(float) * 3);
+        for (const Color4F& c : _squareColors) inputs.add(&c.r, sizeof(float) * 4);
+    };
     renderer->addCommand(&_customCommand);
 
     for (int i = 0; i < 4; ++i) {

@@ -4,6 +4,7 @@
 #include "2d/CCCamera.h"
 #include "base/CCDirector.h"
 #include "renderer/CCRenderer.h"
+#include "2d/CCBackdropCache.h"
 
 NS_CC_BEGIN
 
@@ -63,6 +64,26 @@ void Scene::render(Renderer* renderer, const Mat4& eyeTransform, const Mat4* eye
     renderer->render();
 
     director->popMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_PROJECTION);
+}
+
+void Scene::setBackdropCaching(bool enabled) {
+    if (enabled == isBackdropCaching()) return;
+    _backdropCache.reset(enabled ? new BackdropCache() : nullptr);
+}
+
+void Scene::invalidateBackdrop() {
+    if (_backdropCache) _backdropCache->invalidate();
+}
+
+void Scene::visit(Renderer* renderer, const Mat4& parentTransform, uint32_t parentFlags) {
+    if (_backdropCache) _backdropCache->beginBackdrop(renderer);
+    Node::visit(renderer, parentTransform, parentFlags);
+}
+
+// Reached right after the children behind the scene have queued their draws.
+void Scene::draw(Renderer* renderer, const Mat4& transform, uint32_t flags) {
+    Node::draw(renderer, transform, flags);
+    if (_backdropCache) _backdropCache->endBackdrop(renderer, *this);
 }
 
 NS_CC_END

@@ -11,12 +11,14 @@ CustomCommand::~CustomCommand() {}
 
 void CustomCommand::init(float globalZOrder, const Mat4& modelViewTransform, uint32_t flags) {
     RenderCommand::init(globalZOrder, modelViewTransform, flags);
+    fingerprint = nullptr;
 }
 
 void CustomCommand::init(float globalZOrder) {
     _globalOrder = globalZOrder;
     set3D(false);
     _depth = 0;
+    fingerprint = nullptr;
 }
 
 void CustomCommand::execute() {

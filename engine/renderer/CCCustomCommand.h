@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "renderer/CCRenderCommand.h"
+#include "renderer/CCRenderFingerprint.h"
 
 NS_CC_BEGIN
 
@@ -23,8 +24,12 @@ public:
     bool isTranslucent() { return true; }
 
     std::function<void()> func;
+    // Set (after init, which clears it) by a drawer whose pixels follow from
+    // what it adds here and the frame's viewport and projection alone. A
+    // command without it counts as drawing something new every frame.
+    std::function<void(RenderFingerprint&)> fingerprint;
 };
 
 NS_CC_END
 
-#endif  // _CC_CUSTOMCOMMAND_H_
+#endif // _CC_CUSTOMCOMMAND_H_

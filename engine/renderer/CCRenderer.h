@@ -90,6 +90,10 @@ public:
 
     // Commands waiting in the queue on top of the group stack (for tests and tools).
     ssize_t getQueuedCommandCount() const;
+    // The queue that addCommand fills now, and any queue by its id: for code
+    // that marks a span of the commands while they are being queued.
+    int getCurrentRenderQueueId() const { return _commandGroupStack.top(); }
+    RenderQueue& getRenderQueue(int id) { return _renderGroups[id]; }
 
     // True when GL calls can be made: a view was set and a context with GLEW is current.
     bool isGLReady() const;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <functional>
 
+#include "2d/CCBackdropCache.h"
+#include "2d/CCParticleExamples.h"
 #include "2d/CCScene.h"
 #include "CsbSceneTestSupport.h"
 #include "ImageTestSupport.h"
@@ -52,6 +54,8 @@ protected:
         return n;
     }
 
+    void saveScene(bool withParticles);
+
     OffscreenGLView* m_view = nullptr;
 };
 
@@ -59,7 +63,9 @@ bool near(const Color4B& c, int r, int g, int b) {
     return std::abs(c.r - r) <= 10 && std::abs(c.g - g) <= 10 && std::abs(c.b - b) <= 10;
 }
 
-TEST_F(GuiCsbSceneDraw, SpriteButtonTextAndParticlesAppearWhereTheFilePutsThem) {
+// "scene.csb": a navy panel over the whole design area, a red sprite, a
+// green button titled "GO", a yellow text and, when asked, magenta particles.
+void GuiCsbSceneDraw::saveScene(bool withParticles) {
     imagetest::writeFileBytes(m_dir.file("img/red.png"), solidPng(40, 255, 0, 0));
     imagetest::writeFileBytes(m_dir.file("img/green.png"), solidPng(8, 0, 200, 0));
     auto entries = basicParticleEntries();
@@ -112,7 +118,13 @@ TEST_F(GuiCsbSceneDraw, SpriteButtonTextAndParticlesAppearWhereTheFilePutsThem) 
     rootProps.anchorX = rootProps.anchorY = 0;
     rootProps.width = kWidth;
     rootProps.height = kHeight;
-    save("scene.csb", w.finish(w.plainNode(rootProps, {panel, sprite, button, text, fx})));
+    std::vector<flatbuffers::Offset<flatbuffers::NodeTree>> children{panel, sprite, button, text};
+    if (withParticles) children.push_back(fx);
+    save("scene.csb", w.finish(w.plainNode(rootProps, children)));
+}
+
+TEST_F(GuiCsbSceneDraw, SpriteButtonTextAndParticlesAppearWhereTheFilePutsThem) {
+    saveScene(true);
 
     Node* root = CSLoader::createNode("scene.csb");
     ASSERT_NE(root, nullptr);
@@ -153,6 +165,44 @@ TEST_F(GuiCsbSceneDraw, SpriteButtonTextAndParticlesAppearWhereTheFilePutsThem) 
     EXPECT_GT(count(280, 60, 360, 140, isMagenta), 100);
     EXPECT_EQ(count(0, 0, 200, 200, isMagenta), 0);
     if (HasFailure() || getenv("FW_SAVE_FRAME")) m_view->savePpm("/tmp/csb-scene-frame.ppm");
+}
+
+// Behind effects, as the editor shows it: kept between frames and drawn the
+// same to the byte, unless it holds particles of its own.
+TEST_F(GuiCsbSceneDraw, AsTheBackdropTheSceneIsKeptWithoutParticlesAndDrawnWithThem) {
+    for (bool withParticles : {false, true}) {
+        SCOPED_TRACE(withParticles ? "with particles" : "without particles");
+        saveScene(withParticles);
+        Node* root = CSLoader::createNode("scene.csb");
+        ASSERT_NE(root, nullptr);
+        Scene* scene = Scene::create();
+        scene->addChild(root, -1);
+        ParticleSystem* sun = ParticleSun::create();
+        sun->setPosition(200, 200);
+        scene->addChild(sun);
+        Director* director = Director::getInstance();
+        if (director->getRunningScene())
+            director->replaceScene(scene);
+        else
+            director->runWithScene(scene);
+        for (int i = 0; i < 30; ++i) director->mainLoop(1.0f / 60.0f);
+        director->pause();
+        auto frame = [&] {
+            director->mainLoop(1.0f / 60.0f);
+            std::vector<unsigned char> bytes;
+            for (int y = 0; y < kHeight; ++y)
+                for (int x = 0; x < kWidth; ++x) {
+                    const Color4B c = m_view->pixel(x, y);
+                    bytes.insert(bytes.end(), {c.r, c.g, c.b, c.a});
+                }
+            return bytes;
+        };
+        const std::vector<unsigned char> live = frame();
+        scene->setBackdropCaching(true);
+        for (int i = 0; i < 3; ++i) EXPECT_TRUE(frame() == live) << "frame " << i << " differs from the drawn one";
+        EXPECT_EQ(scene->getBackdropCache()->framesFromCache(), withParticles ? 0u : 1u);
+        director->resume();
+    }
 }
 
 } // namespace

@@ -21,23 +21,13 @@ protected:
     void SetUp() override {
         GuiParticleFixture::SetUp();
         if (HasFatalFailure()) return;
-        m_view = OffscreenGLView::create(kSize, kSize);
-        ASSERT_NE(m_view, nullptr) << OffscreenGLView::lastError();
-        m_view->retain();
-        Director* director = Director::getInstance();
-        director->setOpenGLView(m_view);
-        m_view->setDesignResolutionSize(kSize, kSize, ResolutionPolicy::EXACT_FIT);
-        Scene* scene = Scene::create();
+        Scene* scene = runOffscreen(kSize);
+        ASSERT_NE(scene, nullptr);
         ParticleSystem2DEditor* flower = ParticleSystem2DEditor::createFromTemplate(0);
         ASSERT_NE(flower, nullptr);
         flower->setPosition(kSize / 2.0f, kSize / 2.0f);
         scene->addChild(flower);
-        director->runWithScene(scene);
         use(flower);
-    }
-    void TearDown() override {
-        GuiParticleFixture::TearDown();
-        if (m_view) m_view->release();
     }
 
     void frames(int n) {
@@ -81,8 +71,6 @@ protected:
             }
         return sum > 0 ? weighted / sum : -1;
     }
-
-    OffscreenGLView* m_view = nullptr;
 };
 
 }

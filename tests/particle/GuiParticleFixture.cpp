@@ -6,6 +6,9 @@
 #include "editor/PropertyValue.h"
 #include "editor/SelectionManager.h"
 
+#include "support/OffscreenGLView.h"
+
+#include "2d/CCScene.h"
 #include "base/CCAutoreleasePool.h"
 #include "base/CCDirector.h"
 #include "renderer/CCTextureCache.h"
@@ -56,6 +59,21 @@ void GuiParticleFixture::TearDown() {
     m_hooked = false;
     GuiGridFixture::TearDown();
     purgeDirector();
+    if (m_view) m_view->release();
+    m_view = nullptr;
+}
+
+cocos2d::Scene* GuiParticleFixture::runOffscreen(int size) {
+    m_view = OffscreenGLView::create(size, size);
+    EXPECT_NE(m_view, nullptr) << OffscreenGLView::lastError();
+    if (!m_view) return nullptr;
+    m_view->retain();
+    cocos2d::Director* director = cocos2d::Director::getInstance();
+    director->setOpenGLView(m_view);
+    m_view->setDesignResolutionSize(size, size, ResolutionPolicy::EXACT_FIT);
+    cocos2d::Scene* scene = cocos2d::Scene::create();
+    director->runWithScene(scene);
+    return scene;
 }
 
 void GuiParticleFixture::use(ParticleSystem2DEditor* object) {

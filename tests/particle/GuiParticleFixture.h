@@ -11,6 +11,11 @@
 #include <vector>
 
 class ParticleSystem2DEditor;
+class OffscreenGLView;
+
+namespace cocos2d {
+class Scene;
+}
 
 // Answers every modal dialog (message boxes) at once with OK, as a user
 // would, and records its title and message.
@@ -41,7 +46,12 @@ protected:
     // Full names of the children of a property, in order.
     std::vector<std::string> childNames(const wxString& fullName) const;
 
+    // Runs an empty scene in an offscreen view of size x size pixels, one per
+    // design point (the view is released after the director's purge).
+    cocos2d::Scene* runOffscreen(int size);
+
     ParticleSystem2DEditor* m_object = nullptr;
+    OffscreenGLView* m_view = nullptr;
     MessageCatcher m_messages;
     bool m_hooked = false;
 };
