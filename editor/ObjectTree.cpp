@@ -30,7 +30,7 @@ wxBEGIN_EVENT_TABLE(ObjectTree, wxTreeCtrl)
     EVT_TREE_ITEM_COLLAPSED(kObjectTreeId, ObjectTree::OnSwallowTreeEvent)
     EVT_TREE_ITEM_COLLAPSING(kObjectTreeId, ObjectTree::OnSwallowTreeEvent)
     EVT_TREE_SEL_CHANGING(kObjectTreeId, ObjectTree::OnSwallowTreeEvent)
-    EVT_TREE_KEY_DOWN(kObjectTreeId, ObjectTree::OnSwallowTreeEvent)
+    EVT_TREE_KEY_DOWN(kObjectTreeId, ObjectTree::OnKeyDown)
     EVT_TREE_ITEM_ACTIVATED(kObjectTreeId, ObjectTree::OnSwallowTreeEvent)
     EVT_TREE_STATE_IMAGE_CLICK(kObjectTreeId, ObjectTree::OnSwallowTreeEvent)
     EVT_CONTEXT_MENU(ObjectTree::OnSwallowContextMenu)
@@ -61,6 +61,13 @@ void ObjectTree::OnSelChanged(wxTreeEvent& event) {
     // Selecting the object highlights its row again, which comes back here
     // and ends in select() as a no-op for an object already selected.
     SelectionManager::getInstance()->select(data->object);
+}
+
+void ObjectTree::OnKeyDown(wxTreeEvent& event) {
+    // Passed on, the key reaches the tree's own row navigation, whose new
+    // row selects its object.
+    const wxKeyEvent& key = event.GetKeyEvent();
+    if ((key.GetKeyCode() == WXK_UP || key.GetKeyCode() == WXK_DOWN) && key.GetModifiers() == wxMOD_NONE) event.Skip();
 }
 
 void ObjectTree::OnDeleteItem(wxTreeEvent& event) {

@@ -12,6 +12,8 @@ public:
 
 private:
     void OnSelChanged(wxTreeEvent& event);
+    // Up and Down move the selection along the rows; other keys are swallowed.
+    void OnKeyDown(wxTreeEvent& event);
     void OnDeleteItem(wxTreeEvent& event);
     // Events the tree swallows so that they do nothing (no menus, no drags).
     void OnSwallowTreeEvent(wxTreeEvent& event) {}

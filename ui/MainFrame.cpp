@@ -263,7 +263,21 @@ void MainFrame::OnSize(wxSizeEvent&) {
 }
 
 void MainFrame::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_DELETE && event.GetModifiers() == wxMOD_NONE && deleteKeyDeletes()) {
+        wxCommandEvent command(wxEVT_MENU, wxID_DELETE);
+        command.SetEventObject(this);
+        ProcessWindowEvent(command);
+        return;
+    }
     if (!DispatchMenuAccelerator(this, event)) event.Skip();
+}
+
+// Delete removes objects only where objects are what has the focus: the view
+// and the tree, never the grid (whose cells use it for their text).
+bool MainFrame::deleteKeyDeletes() const {
+    for (wxWindow* w = FindFocus(); w; w = w->GetParent())
+        if (w == m_host.view() || w == m_objectTree) return true;
+    return false;
 }
 
 // clang-format off

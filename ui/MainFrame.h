@@ -72,6 +72,7 @@ private:
     void OnFrameTimer(wxTimerEvent& event);
     void OnSize(wxSizeEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    bool deleteKeyDeletes() const;
 
     wxAuiManager m_mgr;
     // Built before the engine starts, so that the stored work paths come

@@ -1,6 +1,7 @@
 // Accelerators pressed as real keys wherever the focus is, and panes closed with their close buttons.
 #include "MainFrameFixture.h"
 
+#include "editor/EditorObject.h"
 #include "editor/ObjectTree.h"
 #include "ui/MainFrame.h"
 #include "view/wxCCGLViewImpl.h"
@@ -116,4 +117,58 @@ TEST_F(GuiMainFrameKeys, ARightClickOutsideTheViewOpensThePaneMenuAtThePointer) 
     ASSERT_TRUE(pumpUntil([&] { return seen.shown; }, 4)) << "the pane menu did not open";
     EXPECT_NEAR(seen.x, at.x, 4);
     EXPECT_NEAR(seen.y, at.y, 4);
+}
+
+TEST_F(GuiMainFrameKeys, DeleteRemovesTheSelectionFromTheViewAndTreeButNotTheGrid) {
+    command(wxID_NEW);
+    command(wxID_NEW);
+    ASSERT_EQ(treeRows().size(), 2u);
+    focusFrame();
+    wxUIActionSimulator user;
+
+    // In the grid, Delete belongs to the grid.
+    m_frame->propertyGridManager()->GetGrid()->SetFocus();
+    ASSERT_TRUE(pumpUntil([&] { return wxWindow::FindFocus() == m_frame->propertyGridManager()->GetGrid(); }, 2));
+    user.Char(WXK_DELETE);
+    pump(200);
+    EXPECT_EQ(treeRows().size(), 2u) << "Delete in the grid deleted an object";
+
+    m_frame->engineView()->SetFocus();
+    ASSERT_TRUE(pumpUntil([&] { return wxWindow::FindFocus() == m_frame->engineView(); }, 2));
+    user.Char(WXK_DELETE);
+    ASSERT_TRUE(pumpUntil([&] { return treeRows().size() == 1u; }, 2)) << "Delete in the view";
+
+    m_frame->objectTree()->SetFocus();
+    ASSERT_TRUE(pumpUntil([&] { return wxWindow::FindFocus() == m_frame->objectTree(); }, 2));
+    command(wxID_NEW); // selected, with its row
+    m_frame->objectTree()->SetFocus();
+    pump(100);
+    ASSERT_EQ(treeRows().size(), 2u);
+    user.Char(WXK_DELETE);
+    ASSERT_TRUE(pumpUntil([&] { return treeRows().size() == 1u; }, 2)) << "Delete in the tree";
+}
+
+TEST_F(GuiMainFrameKeys, UpAndDownInTheTreeMoveTheSelectionAlongTheRows) {
+    for (int i = 0; i < 3; ++i) command(wxID_NEW);
+    ASSERT_EQ(treeRows().size(), 3u);
+    ASSERT_EQ(selection().size(), 1u);
+    EditorObject* last = selection().front();
+    focusFrame();
+    m_frame->objectTree()->SetFocus();
+    ASSERT_TRUE(pumpUntil([&] { return wxWindow::FindFocus() == m_frame->objectTree(); }, 2));
+    wxUIActionSimulator user;
+
+    user.Char(WXK_UP);
+    ASSERT_TRUE(pumpUntil([&] { return !selection().empty() && selection().front() != last; }, 2));
+    EditorObject* middle = selection().front();
+    EXPECT_EQ(selection().size(), 1u);
+    user.Char(WXK_UP);
+    ASSERT_TRUE(pumpUntil([&] { return !selection().empty() && selection().front() != middle; }, 2));
+    EditorObject* first = selection().front();
+    EXPECT_NE(first, last);
+    user.Char(WXK_DOWN);
+    ASSERT_TRUE(pumpUntil([&] { return !selection().empty() && selection().front() == middle; }, 2));
+    // Accelerators still work in the tree.
+    user.Char('N', wxMOD_CONTROL);
+    EXPECT_TRUE(pumpUntil([&] { return treeRows().size() == 4u; }, 2));
 }

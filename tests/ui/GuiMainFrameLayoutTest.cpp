@@ -89,6 +89,7 @@ TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
                 {"打开(&O)", "CTRL+O", wxID_OPEN},
                 {"保存(&S)", "CTRL+S", wxID_SAVE},
                 {"另存为", "CTRL+SHIFT+S", wxID_SAVEAS},
+                {"最近打开的文件", "", wxID_ANY},
                 kSeparator,
                 {"关闭(&Q)", "CTRL+Q", wxID_EXIT}},
                "File");
