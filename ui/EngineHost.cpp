@@ -3,6 +3,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/EditorConfig.h"
+#include "ui/FrameDemand.h"
 #include "ui/MainFrameIds.h"
 #include "view/GLViewMath.h"
 #include "view/wxCCGLViewImpl.h"
@@ -11,6 +12,9 @@
 #include "2d/CCScene.h"
 #include "base/CCAutoreleasePool.h"
 #include "base/CCDirector.h"
+#include "base/CCEventCustom.h"
+#include "base/CCEventDispatcher.h"
+#include "base/CCScheduler.h"
 #include "platform/CCCommon.h"
 #include "platform/CCFileUtils.h"
 
@@ -28,20 +32,23 @@ USING_NS_CC;
 
 namespace {
 constexpr std::chrono::milliseconds kFramePeriod(20);
+// Ticks of a pump with a still picture: seldom enough to cost next to
+// nothing, often enough for answers posted to the engine's scheduler.
+constexpr std::chrono::milliseconds kRestPeriod(200);
 
 // Mapped by the X server, not only asked to be: GDK marks a top-level window
 // withdrawn until the server's map notification has come back.
 bool IsMappedOnScreen(wxFrame* frame) {
     GtkWidget* widget = frame->GetHandle();
     GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;
-    return window && gdk_window_is_visible(window) &&
-           !(gdk_window_get_state(window) & GDK_WINDOW_STATE_WITHDRAWN);
+    return window && gdk_window_is_visible(window) && !(gdk_window_get_state(window) & GDK_WINDOW_STATE_WITHDRAWN);
 }
 } // namespace
 
 EngineHost::EngineHost(wxFrame* owner) : m_owner(owner), m_pacer(kFramePeriod) {}
 
 EngineHost::~EngineHost() {
+    stopFrameRequests();
     if (m_timing.enabled()) std::fprintf(stderr, "frames after close %d\n", m_framesAfterClose);
 }
 
@@ -91,7 +98,11 @@ void EngineHost::abandonStartUp() {
 void EngineHost::startPump() {
     if (!m_glView) return;
     m_timer = new wxTimer(m_owner, ID_TICK_TIMER);
-    armTimer(m_pacer.start(FramePacer::Clock::now()));
+    m_frameRequests = std::make_unique<FrameRequestFilter>(m_glView, m_timer);
+    wxEvtHandler::AddFilter(m_frameRequests.get());
+    m_glView->setFrameRequestHandler([this] { wake(); });
+    m_lastStep = FramePacer::Clock::now();
+    armTimer(m_pacer.start(m_lastStep));
 
     runFrame();
     keepBackdropBetweenFrames();
@@ -102,6 +113,18 @@ void EngineHost::startPump() {
     ViewMath::DesignAreaFit fit = ViewMath::FitDesignArea(client.x, client.y, m_designWidth, m_designHeight);
     m_glView->setFrameSize(static_cast<float>(client.x), static_cast<float>(client.y));
     m_glView->setViewPortInPoints(fit.x, fit.y, static_cast<float>(fit.width), static_cast<float>(fit.height));
+    m_glView->requestFrame();
+}
+
+void EngineHost::requestFrame() {
+    if (m_glView) m_glView->requestFrame();
+}
+
+void EngineHost::stopFrameRequests() {
+    if (!m_frameRequests) return;
+    if (m_glView) m_glView->setFrameRequestHandler(nullptr);
+    wxEvtHandler::RemoveFilter(m_frameRequests.get());
+    m_frameRequests.reset();
 }
 
 // A repeating toolkit timer counts its period from when its handler ran, so
@@ -118,9 +141,15 @@ void EngineHost::tick() {
     // wx loop of its own) dispatches deeper still.
     if (m_frameDepth > 0 && g_main_depth() <= m_frameDispatchDepth + 1) {
         m_tickDeferred = true;
+        // The polling may yet open a modal loop, whose ticks must still come.
+        if (!m_paused) armTimer(m_pacer.nextWait(FramePacer::Clock::now()));
         return;
     }
-    if (!m_paused) armTimer(m_pacer.nextWait(FramePacer::Clock::now()));
+    if (!m_paused) {
+        const FramePacer::Clock::time_point now = FramePacer::Clock::now();
+        armTimer(m_resting ? m_pacer.start(now) : m_pacer.nextWait(now));
+    }
+    m_resting = false;
     // Closing, floating or docking a pane resizes the view without a size
     // event of the window; the design area follows before the next frame.
     if (m_glView && m_glView->GetClientSize() != m_laidOutSize) layoutView();
@@ -135,13 +164,27 @@ void EngineHost::runFrame() {
     if (!m_glView) return;
     if (m_closing) ++m_framesAfterClose;
     m_timing.tickStarted();
+    // The host keeps the engine's clock: ticks that draw nothing still
+    // advance it, so the next drawn frame sees one tick's time, not the
+    // whole still spell.
+    const FramePacer::Clock::time_point now = FramePacer::Clock::now();
+    const float dt = std::chrono::duration<float>(now - m_lastStep).count();
+    m_lastStep = now;
+    // The window's first frame on the screen is drawn whatever else holds:
+    // what waits for the editor to be seen starts after it.
+    const bool firstOnScreen = !m_drawnOnScreen && !m_closing && IsMappedOnScreen(m_owner);
+    const bool draw = firstOnScreen || frameNeeded();
+    if (draw) m_timing.frameStarted();
     // A modal dialog opened by a command that this frame's polling
     // dispatched runs its own loop, in which later ticks nest.
     ++m_frameDepth;
     const int outerDepth = m_frameDispatchDepth;
     m_frameDispatchDepth = g_main_depth();
-    const bool firstOnScreen = !m_drawnOnScreen && !m_closing && IsMappedOnScreen(m_owner);
-    Director::getInstance()->mainLoop();
+    bool live = true;
+    if (draw)
+        Director::getInstance()->mainLoop(dt);
+    else
+        live = updateWithoutDrawing(dt);
     if (firstOnScreen) {
         m_drawnOnScreen = true;
         auto handlers = std::move(m_onFirstShownFrame);
@@ -151,7 +194,9 @@ void EngineHost::runFrame() {
     m_glView->pollEvents();
     m_frameDispatchDepth = outerDepth;
     --m_frameDepth;
-    m_timing.tickEnded();
+    if (draw) m_timing.frameEnded();
+    // A request that came while this tick polled is drawn on the next one.
+    if (!live && !(m_glView->frameWanted() && m_glView->canBeSeen())) rest();
     if (m_tickDeferred && !m_closing && !m_paused) {
         m_tickDeferred = false;
         armTimer(FramePacer::Clock::duration::zero());
@@ -175,6 +220,55 @@ void EngineHost::keepBackdropBetweenFrames() {
     if (Scene* scene = Director::getInstance()->getRunningScene()) scene->setBackdropCaching(true);
 }
 
+bool EngineHost::frameNeeded() const {
+    Director* director = Director::getInstance();
+    Scene* scene = director->getRunningScene();
+    // The first frame puts the delegate's scene in place.
+    if (!scene) return true;
+    if (!m_glView->canBeSeen()) return false;
+    if (m_glView->frameWanted()) return true;
+    return !director->isPaused() && HasLiveEffects(scene);
+}
+
+// Scheduled work goes on behind a still or hidden picture: answers posted
+// from other threads (the update check), timed callbacks, and effects in a
+// minimized window, which then show where they would be when it returns.
+bool EngineHost::updateWithoutDrawing(float dt) {
+    Director* director = Director::getInstance();
+    if (director->isNextDeltaTimeZero()) {
+        director->setNextDeltaTimeZero(false);
+        dt = 0;
+    }
+    if (!director->isPaused()) {
+        EventDispatcher* events = director->getEventDispatcher();
+        EventCustom beforeUpdate(Director::EVENT_BEFORE_UPDATE);
+        events->dispatchEvent(&beforeUpdate);
+        director->getScheduler()->update(dt);
+        EventCustom afterUpdate(Director::EVENT_AFTER_UPDATE);
+        events->dispatchEvent(&afterUpdate);
+    }
+    PoolManager::getInstance()->getCurrentPool()->clear();
+    // Work of the update that set an effect going is drawn on the next tick.
+    const bool live = !director->isPaused() && HasLiveEffects(director->getRunningScene());
+    if (live) m_glView->requestFrame();
+    return live;
+}
+
+void EngineHost::rest() {
+    m_resting = true;
+    if (!m_paused && !m_closing) armTimer(kRestPeriod);
+}
+
+void EngineHost::wake() {
+    if (!m_resting) return;
+    m_resting = false;
+    // Nothing moved while the pump rested: the woken frame's engine time
+    // starts now, so that an effect made by the waking event does not begin
+    // with a resting period's worth of time in one step.
+    m_lastStep = FramePacer::Clock::now();
+    if (!m_paused && !m_closing) armTimer(m_pacer.startNow(m_lastStep));
+}
+
 void EngineHost::pausePump() {
     if (!m_timer || m_paused) return;
     m_paused = true;
@@ -184,6 +278,7 @@ void EngineHost::pausePump() {
 void EngineHost::resumePump() {
     if (!m_timer || m_closing || !m_paused) return;
     m_paused = false;
+    m_resting = false;
     // The time spent paused is not made up: a new grid starts now.
     armTimer(m_pacer.start(FramePacer::Clock::now()));
 }
@@ -209,6 +304,7 @@ void EngineHost::layoutView() {
 
     if (auto* background = dynamic_cast<LayerColor*>(scene->getChildByName("default_bg_layer")))
         background->setContentSize(director->getWinSize());
+    m_glView->requestFrame();
 }
 
 bool EngineHost::close() {
@@ -223,6 +319,7 @@ bool EngineHost::close() {
     m_closed = true;
     m_closing = true;
     m_destroyPending = false;
+    stopFrameRequests();
     if (m_glView) {
         Director* director = Director::getInstance();
         GLView* view = director->getOpenGLView();

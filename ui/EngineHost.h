@@ -10,7 +10,10 @@
 #include "ui/FramePacer.h"
 #include "ui/FrameTimingLog.h"
 
+#include <memory>
+
 class AppDelegate;
+class FrameRequestFilter;
 class wxFrame;
 class wxGLViewImpl;
 
@@ -29,8 +32,14 @@ public:
     // The frame timer (a tick every 20 ms, paced against the clock), one
     // frame at once and a first fit of the view.
     void startPump();
-    // One engine frame and the dispatch of every waiting window message.
+    // One engine step and the dispatch of every waiting window message. The
+    // step draws a frame only when the picture may have changed (a toolkit
+    // event, a layout, an expose, a live effect) and the view can be seen;
+    // otherwise the engine's scheduled updates run without drawing.
     void tick();
+    // A frame on the next tick, for code that changes the scene outside a
+    // toolkit event.
+    void requestFrame();
     // Fits the design area into the engine view, at most 1:1, centred.
     void layoutView();
 
@@ -61,6 +70,15 @@ private:
     void abandonStartUp();
     void runFrame();
     void keepBackdropBetweenFrames();
+    bool frameNeeded() const;
+    // The scheduler's step of a frame that is not drawn, so that engine time
+    // goes on as if it had been. True when an effect is live afterwards.
+    bool updateWithoutDrawing(float dt);
+    // Nothing to draw and nothing moving: ticks come seldom until a frame
+    // is requested, which wakes the pump at once.
+    void rest();
+    void wake();
+    void stopFrameRequests();
     // Arms the one-shot frame timer for the pacer's next deadline.
     void armTimer(FramePacer::Clock::duration wait);
 
@@ -83,5 +101,8 @@ private:
     FrameTimingLog m_timing;
     std::vector<std::function<void()>> m_onFirstShownFrame;
     bool m_drawnOnScreen = false;
+    std::unique_ptr<FrameRequestFilter> m_frameRequests; // installed while the pump runs
+    FramePacer::Clock::time_point m_lastStep{};          // engine time of the last step, drawn or not
+    bool m_resting = false;
     int m_framesAfterClose = 0; // must stay 0; reported with the timing figures
 };

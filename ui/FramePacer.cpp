@@ -10,6 +10,11 @@ FramePacer::Clock::duration FramePacer::start(Clock::time_point now) {
     return m_period;
 }
 
+FramePacer::Clock::duration FramePacer::startNow(Clock::time_point now) {
+    m_next = now;
+    return Clock::duration::zero();
+}
+
 FramePacer::Clock::duration FramePacer::nextWait(Clock::time_point now) {
     m_next += m_period;
     if (m_next <= now) {

@@ -22,6 +22,9 @@ public:
     // Starts a new grid (at start-up and after the pump was stopped): the
     // first deadline is one period after `now`. Returns the wait until it.
     Clock::duration start(Clock::time_point now);
+    // The same, but with a deadline due at once: a resting pump woken for a
+    // frame ticks now and then keeps the usual period.
+    Clock::duration startNow(Clock::time_point now);
 
     // A tick begins at `now`: the wait until the deadline after the one it
     // was armed for, or, when that has passed too, until the first one still

@@ -1,4 +1,4 @@
-// Frame pump measurement: tick durations and frame rate over the last ten seconds.
+// Frame pump measurement: drawn frames' durations and rate over the last ten seconds, the longest stall of the pump.
 #include "ui/FrameTimingLog.h"
 
 #include <algorithm>
@@ -14,26 +14,42 @@ FrameTimingLog::FrameTimingLog() : m_enabled(std::getenv("FLAREWICK_FRAME_STATS"
 
 void FrameTimingLog::tickStarted() {
     if (!m_enabled) return;
+    recordTick(Clock::now());
+}
+
+void FrameTimingLog::frameStarted() {
+    if (!m_enabled) return;
     m_start = Clock::now();
 }
 
-void FrameTimingLog::tickEnded() {
+void FrameTimingLog::frameEnded() {
     if (!m_enabled) return;
     record(m_start, Clock::now());
 }
 
-void FrameTimingLog::record(Clock::time_point start, Clock::time_point end) {
+void FrameTimingLog::recordTick(Clock::time_point start) {
     // The longest gap covers the whole run, not only the window.
-    if (!m_ticks.empty())
+    if (m_ticked)
         m_longestGapMs =
-            std::max(m_longestGapMs, std::chrono::duration<double, std::milli>(start - m_ticks.back().start).count());
+            std::max(m_longestGapMs, std::chrono::duration<double, std::milli>(start - m_lastTick).count());
+    m_lastTick = start;
+    m_ticked = true;
+}
+
+void FrameTimingLog::record(Clock::time_point start, Clock::time_point end) {
     m_ticks.push_back(Tick{start, std::chrono::duration<double, std::milli>(end - start).count()});
     // Only the window before the newest tick is kept, so memory stays bounded.
     while (m_ticks.front().start < start - kWindow) m_ticks.pop_front();
 }
 
 std::string FrameTimingLog::summary() const {
-    if (m_ticks.size() < 2) return "frames: too few ticks to measure";
+    if (m_ticks.size() < 2) {
+        // A still picture draws few frames; the pump's stalls are measured all the same.
+        if (!m_ticked) return "frames: too few ticks to measure";
+        char line[120];
+        std::snprintf(line, sizeof line, "frames: too few ticks to measure; longest gap %.1f ms", m_longestGapMs);
+        return line;
+    }
     std::vector<double> sorted;
     for (const Tick& t : m_ticks) sorted.push_back(t.milliseconds);
     std::sort(sorted.begin(), sorted.end());

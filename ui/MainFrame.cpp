@@ -67,7 +67,12 @@ MainFrame::MainFrame(wxWindow* parent)
 
     m_host.view()->buildContextMenu();
     m_host.view()->SetDropTarget(new ViewDropTarget([this](const std::vector<wxString>& paths, int x, int y) {
-        return m_documents.dropFiles(paths, m_host.view()->toDesignPoint(static_cast<float>(x), static_cast<float>(y)));
+        // A drop comes from the toolkit's drag-and-drop signals, not as an
+        // event that would ask for a frame by itself.
+        const bool taken =
+            m_documents.dropFiles(paths, m_host.view()->toDesignPoint(static_cast<float>(x), static_cast<float>(y)));
+        m_host.requestFrame();
+        return taken;
     }));
 }
 

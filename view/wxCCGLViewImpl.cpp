@@ -30,7 +30,9 @@ std::string g_lastCreateError;
 
 // The view reports its own failures; the layer's texts are kept only to
 // explain a GL window that could not be made.
-void KeepLayerError(int, const char* text) { g_lastCreateError = text ? text : ""; }
+void KeepLayerError(int, const char* text) {
+    g_lastCreateError = text ? text : "";
+}
 
 // Imposes the chosen visual on the child's widget as soon as the toolkit
 // puts it into its parent, before it can be realized with the default one.
@@ -48,15 +50,17 @@ gboolean OnParentSet(GSignalInvocationHint*, guint, const GValue* params, gpoint
     if (gtk_widget_get_parent(widget) != hook->parentClientArea) return TRUE;
     gtk_widget_set_visual(widget, hook->visual);
     hook->seen = true;
-    return FALSE;  // one shot: the hook removes itself
+    return FALSE; // one shot: the hook removes itself
 }
 
-}  // namespace
+} // namespace
 
-const std::string& wxGLViewImpl::lastCreateError() { return g_lastCreateError; }
+const std::string& wxGLViewImpl::lastCreateError() {
+    return g_lastCreateError;
+}
 
-wxGLViewImpl* wxGLViewImpl::create(const std::string& viewName, const Rect& rect,
-                                   wxWindow* parent, float frameZoomFactor) {
+wxGLViewImpl* wxGLViewImpl::create(const std::string& viewName, const Rect& rect, wxWindow* parent,
+                                   float frameZoomFactor) {
     auto* view = new wxGLViewImpl;
     if (view->initWithRect(viewName, rect, parent, frameZoomFactor)) {
         view->autorelease();
@@ -73,6 +77,7 @@ wxGLViewImpl::wxGLViewImpl() {
 }
 
 wxGLViewImpl::~wxGLViewImpl() {
+    unwatchVisibility();
     GLLayer::terminate();
     delete m_contextMenu;
 }
@@ -99,7 +104,7 @@ bool wxGLViewImpl::initWithRect(const std::string& viewName, const Rect& rect, w
     m_frameZoomFactor = frameZoomFactor;
 
     GtkWidget* widget = static_cast<GtkWidget*>(GetHandle());
-    gtk_widget_realize(widget);  // realizes the hidden frame too
+    gtk_widget_realize(widget); // realizes the hidden frame too
     GdkWindow* drawing = GTKGetDrawingWindow();
     if (!drawing || !gdk_window_ensure_native(drawing)) {
         if (g_lastCreateError.empty()) g_lastCreateError = "X11: Failed to create window";
@@ -120,6 +125,7 @@ bool wxGLViewImpl::initWithRect(const std::string& viewName, const Rect& rect, w
                                        static_cast<int>(frameZoomFactor * rect.size.height), host);
     if (!m_glWindow) return false;
     GLLayer::makeContextCurrent(m_glWindow);
+    watchVisibility();
 
     setFrameSize(rect.size.width, rect.size.height);
     return checkOpenGL();
@@ -138,8 +144,7 @@ bool wxGLViewImpl::CreateWindow(wxWindow* parent, const Rect& rect) {
         hook.id = g_signal_add_emission_hook(hook.signal, 0, OnParentSet, &hook, nullptr);
     }
     bool made = wxWindow::Create(parent, wxID_ANY, wxPoint(0, 0),
-                                 wxSize(static_cast<int>(rect.size.width),
-                                        static_cast<int>(rect.size.height)),
+                                 wxSize(static_cast<int>(rect.size.width), static_cast<int>(rect.size.height)),
                                  wxFULL_REPAINT_ON_RESIZE, "GLFW30");
     if (hook.id && !hook.seen) g_signal_remove_emission_hook(hook.signal, hook.id);
     if (!made) return false;
@@ -179,8 +184,7 @@ bool wxGLViewImpl::checkOpenGL() {
             log("OpenGL 2.0 not supported");
         const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
         if (!FramebufferEntryPoints::Bind(extensions, FramebufferEntryPoints::ResolveWithGlx))
-            MessageBox("No OpenGL framebuffer support. Please upgrade the driver of your video card.",
-                       "OpenGL error");
+            MessageBox("No OpenGL framebuffer support. Please upgrade the driver of your video card.", "OpenGL error");
     }
     glEnable(GL_VERTEX_PROGRAM_POINT_SIZE);
     return true;
@@ -196,10 +200,14 @@ void wxGLViewImpl::end() {
     release();
 }
 
-bool wxGLViewImpl::isOpenGLReady() { return m_glWindow != nullptr; }
+bool wxGLViewImpl::isOpenGLReady() {
+    return m_glWindow != nullptr;
+}
 
 void wxGLViewImpl::swapBuffers() {
-    if (m_glWindow) GLLayer::swapBuffers(m_glWindow);
+    if (!m_glWindow) return;
+    GLLayer::swapBuffers(m_glWindow);
+    m_frameWanted = false;
 }
 
 void wxGLViewImpl::setIMEKeyboardState(bool) {}
@@ -208,7 +216,9 @@ bool wxGLViewImpl::windowShouldClose() {
     return m_glWindow ? GLLayer::windowShouldClose(m_glWindow) : true;
 }
 
-void wxGLViewImpl::pollEvents() { GLLayer::pollEvents(); }
+void wxGLViewImpl::pollEvents() {
+    GLLayer::pollEvents();
+}
 
 void wxGLViewImpl::setFrameSize(float width, float height) {
     GLView::setFrameSize(width, height);
@@ -221,14 +231,17 @@ void wxGLViewImpl::setFrameZoomFactor(float zoomFactor) {
     updateFrameSize();
 }
 
-float wxGLViewImpl::getFrameZoomFactor() const { return m_frameZoomFactor; }
-
-void wxGLViewImpl::setCursorVisible(bool isVisible) {
-    if (m_glWindow)
-        GLLayer::setCursorMode(m_glWindow, isVisible ? GLLayer::CursorNormal : GLLayer::CursorHidden);
+float wxGLViewImpl::getFrameZoomFactor() const {
+    return m_frameZoomFactor;
 }
 
-int wxGLViewImpl::getRetinaFactor() const { return m_retinaFactor; }
+void wxGLViewImpl::setCursorVisible(bool isVisible) {
+    if (m_glWindow) GLLayer::setCursorMode(m_glWindow, isVisible ? GLLayer::CursorNormal : GLLayer::CursorHidden);
+}
+
+int wxGLViewImpl::getRetinaFactor() const {
+    return m_retinaFactor;
+}
 
 void wxGLViewImpl::updateFrameSize() {
     if (_screenSize.width <= 0 || _screenSize.height <= 0 || !m_glWindow) return;
@@ -236,9 +249,8 @@ void wxGLViewImpl::updateFrameSize() {
     GLLayer::getWindowSize(m_glWindow, &w, &h);
     GLLayer::getFramebufferSize(m_glWindow, &fbw, &fbh);
     ViewMath::FrameSizeUpdate u =
-        ViewMath::UpdateFrameSize(_screenSize.width, _screenSize.height, w, h, fbw, fbh,
-                                  m_retinaEnabled, m_inRetinaMonitor, m_retinaFactor,
-                                  m_frameZoomFactor);
+        ViewMath::UpdateFrameSize(_screenSize.width, _screenSize.height, w, h, fbw, fbh, m_retinaEnabled,
+                                  m_inRetinaMonitor, m_retinaFactor, m_frameZoomFactor);
     m_retinaFactor = u.retinaFactor;
     m_inRetinaMonitor = u.inRetinaMonitor;
     GLLayer::setWindowSize(m_glWindow, u.windowWidth, u.windowHeight);
@@ -246,20 +258,20 @@ void wxGLViewImpl::updateFrameSize() {
 
 void wxGLViewImpl::setViewPortInPoints(float x, float y, float w, float h) {
     m_displayRect.setRect(x, y, w, h);
-    ViewMath::PixelRect r =
-        ViewMath::PointsToPixels(x, y, w, h, _scaleX, _scaleY, _viewPortRect.origin.x,
-                                 _viewPortRect.origin.y, m_retinaFactor, m_frameZoomFactor);
+    ViewMath::PixelRect r = ViewMath::PointsToPixels(x, y, w, h, _scaleX, _scaleY, _viewPortRect.origin.x,
+                                                     _viewPortRect.origin.y, m_retinaFactor, m_frameZoomFactor);
     Camera::setDefaultViewport(experimental::Viewport(r.x, r.y, r.width, r.height));
 }
 
 void wxGLViewImpl::setScissorInPoints(float x, float y, float w, float h) {
-    ViewMath::ScissorBox b =
-        ViewMath::PointsToScissor(x, y, w, h, _scaleX, _scaleY, _viewPortRect.origin.x,
-                                  _viewPortRect.origin.y, m_retinaFactor, m_frameZoomFactor);
+    ViewMath::ScissorBox b = ViewMath::PointsToScissor(x, y, w, h, _scaleX, _scaleY, _viewPortRect.origin.x,
+                                                       _viewPortRect.origin.y, m_retinaFactor, m_frameZoomFactor);
     glScissor(b.x, b.y, b.width, b.height);
 }
 
-unsigned long wxGLViewImpl::getX11Window() const { return GLLayer::getX11Window(m_glWindow); }
+unsigned long wxGLViewImpl::getX11Window() const {
+    return GLLayer::getX11Window(m_glWindow);
+}
 
 void wxGLViewImpl::applyDisplayRect() {
     const Size frame = _screenSize;

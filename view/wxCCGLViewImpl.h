@@ -5,6 +5,7 @@
 
 #include "platform/CCGLView.h"
 
+#include <functional>
 #include <string>
 
 class wxContextMenuEvent;
@@ -40,6 +41,20 @@ public:
     void setViewPortInPoints(float x, float y, float w, float h) override;
     void setScissorInPoints(float x, float y, float w, float h) override;
 
+    // Whether the picture on screen may be out of date: set by
+    // requestFrame() and by the view's own expose and visibility changes,
+    // cleared when a frame is swapped onto the screen.
+    void requestFrame() {
+        m_frameWanted = true;
+        if (m_frameRequestHandler) m_frameRequestHandler();
+    }
+    bool frameWanted() const { return m_frameWanted; }
+    // Called on every request, so that a resting pump can wake at once.
+    void setFrameRequestHandler(std::function<void()> handler) { m_frameRequestHandler = std::move(handler); }
+    // False while nothing of the view can be seen: its window minimized or
+    // unmapped, or the view fully covered by other windows.
+    bool canBeSeen() const;
+
     // The X window that carries the GL context (0 once ended).
     unsigned long getX11Window() const;
 
@@ -69,6 +84,9 @@ protected:
     bool CreateWindow(wxWindow* parent, const cocos2d::Rect& rect);
     bool checkOpenGL();
     void updateFrameSize();
+    void watchVisibility();
+    void unwatchVisibility();
+    friend struct ViewXEvents;
 
 private:
     // ---- input: mouse events become engine mouse events and touch 0 ----
@@ -90,6 +108,10 @@ private:
     bool m_dragging = false;
     wxMenu* m_contextMenu = nullptr;
     unsigned long m_visualId = 0;
+    bool m_frameWanted = true;
+    bool m_fullyObscured = false;
+    std::function<void()> m_frameRequestHandler;
+    void* m_watchedWindow = nullptr; // the GdkWindow whose X events are watched
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -86,6 +86,19 @@ TEST(FramePacer, StartingAgainBeginsANewGridFromNow) {
     EXPECT_EQ(pacer.missedDeadlines(), 0);
 }
 
+TEST(FramePacer, AWokenPumpTicksAtOnceAndThenKeepsThePeriod) {
+    FramePacer pacer(kPeriod);
+    const Clock::time_point t0{};
+    pacer.start(t0);
+    // Resting, then woken by a request 1.3 s later: due now, not a period on.
+    const Clock::time_point woken = t0 + milliseconds(1300);
+    EXPECT_EQ(pacer.startNow(woken), Clock::duration::zero());
+    // The woken tick begins a millisecond late; the grid counts from the wake.
+    EXPECT_EQ(pacer.nextWait(woken + milliseconds(1)), milliseconds(19));
+    EXPECT_EQ(pacer.nextWait(woken + milliseconds(21)), milliseconds(19));
+    EXPECT_EQ(pacer.missedDeadlines(), 0);
+}
+
 TEST(FramePacer, TimerWaitsRoundToWholeMillisecondsOfAtLeastOne) {
     EXPECT_EQ(FramePacer::toTimerMilliseconds(microseconds(17400)), 17);
     EXPECT_EQ(FramePacer::toTimerMilliseconds(microseconds(17500)), 18);

@@ -107,6 +107,10 @@ TEST_F(GuiUpdateCheckRun, EveryAnswerKeepsTheFramesComing) {
         return pumpUntil([&] { return m_boxes->shown.size() >= n && m_boxes->closed >= static_cast<int>(n); }, 15);
     };
 
+    // An effect that plays all the time: the frames measured below are the
+    // ones a live preview needs (a still scene draws none).
+    command(ID_EXAMPLE_FIRST);
+
     // 1.8: offered at start; No opens nothing; check-update offers again; Yes opens the download page.
     // The offer at start comes with the answer, inside a frame; the preview
     // keeps playing behind it while the user reads it (here for 0.8 s).
