@@ -8,10 +8,13 @@
 
 NS_CC_BEGIN
 
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__linux__)
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__linux__) &&                           \
+    !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
 // One binary for every x86-64 processor: the loader picks the widest variant
 // that the processor runs (the float results are the same in each, since
-// contraction into fused multiply-adds is off for this file).
+// contraction into fused multiply-adds is off for this file). Sanitizer
+// builds have one variant: the loader runs the picker before the sanitizer's
+// run-time is set up, and its instrumented code crashes there.
 #define FW_VECTOR_CLONES __attribute__((target_clones("default", "avx2", "avx512f")))
 #else
 #define FW_VECTOR_CLONES
