@@ -255,7 +255,9 @@ TEST_F(GuiFrameDemand, ARequestedFrameAfterAStillSpellComesAtOnceAndSeesOneTicks
     m_frame->engineHost().requestFrame();
     const double wait = secondsToNextFrame();
     ASSERT_GE(wait, 0);
-    EXPECT_LT(wait, 0.05);
+    // At once, not at the resting pump's next tick 200 ms later (with room
+    // for a loaded machine).
+    EXPECT_LT(wait, 0.15);
     EXPECT_LT(m_lastDelta, 0.05f) << "the engine's clock jumped over the frames not drawn";
     EXPECT_GT(m_lastDelta, 0.0f);
 }
