@@ -1,5 +1,6 @@
 // The program's command line: help, version, a wrong option, and files opened at start.
 #include "ChildProcess.h"
+#include "ProgramFolder.h"
 #include "TempDir.h"
 #include "X11Window.h"
 
@@ -66,8 +67,7 @@ TEST(GuiCommandLine, FilesNamedAtStartOpenOverTheShownWindow) {
     X11Session x;
     ASSERT_TRUE(x.ok()) << "no X display: run the GUI tests under Xvfb";
     TempDir work;
-    for (const char* folder : {"rc", "res"})
-        ASSERT_EQ(symlink((std::string(FW_SOURCE_DIR) + "/" + folder).c_str(), work.file(folder).c_str()), 0);
+    ASSERT_TRUE(LinkProgramPictures(work));
     ASSERT_TRUE(WriteSolidPng(work.file("green.png"), 1600, 1200, 0, 255, 0));
     std::ofstream(work.file("notes.txt")) << "not for the editor";
 

@@ -1,5 +1,6 @@
 // Starts the real program under X and checks its main window and its exit.
 #include "ChildProcess.h"
+#include "ProgramFolder.h"
 #include "TempDir.h"
 
 #include <unistd.h>
@@ -13,9 +14,7 @@ TEST(GuiLaunch, MainWindowOpensWithTitleAndSizeAndClosesCleanly) {
     X11Session x;
     ASSERT_TRUE(x.ok()) << "no X display: run the GUI tests under Xvfb";
     TempDir work;
-    // The window's pictures, as an installation has them beside the program.
-    for (const char* folder : {"rc", "res"})
-        ASSERT_EQ(symlink((std::string(FW_SOURCE_DIR) + "/" + folder).c_str(), work.file(folder).c_str()), 0);
+    ASSERT_TRUE(LinkProgramPictures(work));
     ChildProcess app(FW_FLAREWICK_EXE, {}, work.path(), {}, work.file("output.log"));
 
     XWindow w = x.waitForWindow("Flarewick(Cocos2dx)", 30);

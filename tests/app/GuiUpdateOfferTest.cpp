@@ -1,6 +1,7 @@
 // The update offered at start-up by the real program: the main window is on screen first, and the box belongs to it.
 #include "ChildProcess.h"
 #include "LocalHttpServer.h"
+#include "ProgramFolder.h"
 #include "TempDir.h"
 #include "X11Window.h"
 
@@ -24,8 +25,7 @@ void CheckOfferComesAfterTheWindow(int delayMs) {
     ASSERT_GT(server.port(), 0);
     server.setAnswer(LocalHttpServer::delayedReply(delayMs, 200, kOffer));
     TempDir work;
-    for (const char* folder : {"rc", "res"})
-        ASSERT_EQ(symlink((std::string(FW_SOURCE_DIR) + "/" + folder).c_str(), work.file(folder).c_str()), 0);
+    ASSERT_TRUE(LinkProgramPictures(work));
 
     x.watchMaps();
     ChildProcess app(FW_FLAREWICK_EXE, {}, work.path(), {"FLAREWICK_SERVER=" + server.hostPort()},

@@ -1,6 +1,7 @@
 // The real program and an update server that never answers: frames keep coming and closing exits at once.
 #include "ChildProcess.h"
 #include "LocalHttpServer.h"
+#include "ProgramFolder.h"
 #include "TempDir.h"
 #include "X11Window.h"
 
@@ -30,9 +31,7 @@ TEST(GuiUpdateServerExit, ClosingWhileTheServerHoldsTheRequestExitsWithinASecond
     ASSERT_GT(server.port(), 0);
     server.setAnswer(LocalHttpServer::silent());
     TempDir work;
-    // The program's pictures, as in an installed working directory.
-    for (const char* folder : {"rc", "res"})
-        ASSERT_EQ(symlink((std::string(FW_SOURCE_DIR) + "/" + folder).c_str(), work.file(folder).c_str()), 0);
+    ASSERT_TRUE(LinkProgramPictures(work));
     ChildProcess app(FW_FLAREWICK_EXE, {}, work.path(),
                      {"FLAREWICK_SERVER=" + server.hostPort(), "FLAREWICK_FRAME_STATS=1"}, work.file("output.log"));
 

@@ -1,6 +1,7 @@
 // The real program keeps the work directories in their stored order across restarts: one run adds a directory through
 // the toolkit's chooser, later runs delete the first row they show.
 #include "ChildProcess.h"
+#include "ProgramFolder.h"
 #include "TempDir.h"
 #include "X11Window.h"
 
@@ -102,8 +103,7 @@ TEST(GuiWorkPathRestart, EntriesKeepTheirOrderAcrossARestart) {
     X11Session x;
     ASSERT_TRUE(x.ok()) << "no X display: run the GUI tests under Xvfb";
     TempDir work;
-    for (const char* folder : {"rc", "res"})
-        ASSERT_EQ(symlink((std::string(FW_SOURCE_DIR) + "/" + folder).c_str(), work.file(folder).c_str()), 0);
+    ASSERT_TRUE(LinkProgramPictures(work));
     const std::string b = work.file("B"), a = work.file("A"), c = work.file("C"), d_dir = work.file("D");
     for (const std::string& dir : {a, b, c, d_dir}) std::filesystem::create_directories(dir);
     // Not in name order, so that a sorted list would show.

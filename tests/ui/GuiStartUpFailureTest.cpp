@@ -1,5 +1,6 @@
 // Start-up on a driver below OpenGL 1.5: the message, then a clean end with a failure status.
 #include "ChildProcess.h"
+#include "ProgramFolder.h"
 #include "TempDir.h"
 #include "X11Window.h"
 
@@ -9,9 +10,7 @@
 
 TEST(GuiStartUpFailure, OldOpenGLShowsTheMessageAndEndsWithFailureStatus) {
     TempDir work, logs;
-    // The window's pictures, as an installation has them beside the program.
-    for (const char* folder : {"rc", "res"})
-        ASSERT_EQ(symlink((std::string(FW_SOURCE_DIR) + "/" + folder).c_str(), work.file(folder).c_str()), 0);
+    ASSERT_TRUE(LinkProgramPictures(work));
     // Mesa reports whatever version this asks for.
     ChildProcess editor(FW_FLAREWICK_EXE, {}, work.path(), {"MESA_GL_VERSION_OVERRIDE=1.4"}, logs.file("log.txt"));
     // The message is a modal box: close it as a user would, then the program ends.
