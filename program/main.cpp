@@ -3,6 +3,7 @@
 
 #include <wx/log.h>
 
+#include <csignal>
 #include <cstdlib>
 
 wxIMPLEMENT_APP_NO_MAIN(MyApp);
@@ -10,6 +11,10 @@ wxIMPLEMENT_APP_NO_MAIN(MyApp);
 int main(int argc, char** argv) {
     // The engine view needs GLX, so run on X11 (XWayland on Wayland desktops).
     setenv("GDK_BACKEND", "x11", 0);
+    // A write past the file-size limit (a quota standing in for a full disk)
+    // must fail with its reason, which the editor reports and survives, not
+    // end the process with the user's work in it.
+    std::signal(SIGXFSZ, SIG_IGN);
     wxDisableAsserts();
     wxLog::SetLogLevel(wxLOG_Info);
     const int status = wxEntry(argc, argv);

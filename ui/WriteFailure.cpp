@@ -21,6 +21,7 @@ const Reason kReasons[] = {
     {EROFS, "磁盘是只读的。"},
     {ENOSPC, "磁盘空间不足。"},
     {EDQUOT, "磁盘空间不足。"},
+    {EFBIG, "文件超过了系统允许的大小。"},
     {ENOENT, "文件夹不存在。"},
     {ENOTDIR, "路径中有一部分不是文件夹。"},
     {EISDIR, "已有同名的文件夹。"},

@@ -1,0 +1,73 @@
+// Saving in the real program when the system refuses the write: the old file stays, nothing is left behind.
+#include "ChildProcess.h"
+#include "ProgramFolder.h"
+#include "TempDir.h"
+#include "X11Window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+int Shell(const std::string& command) {
+    return std::system((command + " >/dev/null 2>&1").c_str());
+}
+
+std::set<std::string> Names(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// A file-size limit stands for a full disk: the write stops part way. The
+// system's default answer to a write past the limit is to end the process.
+TEST(GuiHostileSave, AWritePastTheFileSizeLimitFailsWithTheReasonAndKeepsTheOldFile) {
+    X11Session x;
+    ASSERT_TRUE(x.ok()) << "no X display: run the GUI tests under Xvfb";
+    TempDir work;
+    ASSERT_TRUE(LinkProgramPictures(work));
+    const std::string effect = work.file("effect.plist");
+    fs::copy_file(std::string(FW_TESTDATA_DIR) + "/plists/cocos2d-objc/Flower.plist", effect);
+    const std::string before = ReadAll(effect);
+    ASSERT_GT(before.size(), 2048u);
+    const std::set<std::string> names = Names(work.path());
+
+    // 2 blocks of 512 bytes: the editor's own small files fit, the plist does not.
+    ChildProcess app("/bin/sh", {"-c", "ulimit -f 2; exec \"$0\" \"$@\"", FW_FLAREWICK_EXE, "effect.plist"},
+                     work.path(), {"FLAREWICK_SERVER=127.0.0.1:1"}, work.file("output.log"));
+    XWindow main = x.waitForWindow("Flarewick(Cocos2dx)", 30);
+    ASSERT_NE(0u, main) << work.read("output.log");
+    usleep(1000000); // the file opens once the window is on screen
+    ASSERT_EQ(Shell("xdotool windowfocus --sync " + std::to_string(main)), 0);
+    Shell("xdotool key ctrl+s");
+
+    XWindow box = x.waitForWindow("警告", 15);
+    ASSERT_NE(0u, box) << "no failure was reported\n" << work.read("output.log");
+    EXPECT_TRUE(app.running()) << "the write past the limit ended the program";
+    EXPECT_EQ(ReadAll(effect), before) << "the old file changed";
+    std::set<std::string> after = Names(work.path());
+    after.erase("output.log");
+    after.erase("editor-config.json");
+    std::set<std::string> expected = names;
+    EXPECT_EQ(after, expected) << "a temporary file was left behind";
+
+    x.requestClose(box);
+    for (int i = 0; i < 100 && x.mapped(box); ++i) usleep(50000);
+    x.requestClose(main);
+    ASSERT_TRUE(app.waitExit(15)) << work.read("output.log");
+    EXPECT_EQ(app.exitStatus(), 0) << work.read("output.log");
+}
+
+} // namespace
