@@ -2,10 +2,12 @@
 #include "ui/DocumentCommands.h"
 
 #include "editor/RegisterEditorObject.h"
+#include "editor/SceneDocument.h"
 #include "editor/SelectionManager.h"
 #include "particle/ParticleSystem2DEditor.h"
 #include "particle/PlistDocument.h"
 #include "ui/BackgroundLoader.h"
+#include "ui/BackgroundStep.h"
 #include "ui/EngineHost.h"
 #include "ui/WorkPathTexture.h"
 #include "ui/WriteFailure.h"
@@ -97,7 +99,8 @@ void DocumentCommands::openParticleFile(const wxString& path) {
         return;
     }
     UseTextureFromWorkPaths(object, file);
-    RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene);
+    RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene,
+                         wxGetTranslation(wxString::FromUTF8("打开")));
     if (m_particleFileDone) m_particleFileDone(path);
 }
 
@@ -106,7 +109,11 @@ void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
     const std::string file = Narrow(path);
     std::string why;
     cocos2d::Node* node = studioFile ? BackgroundLoader::fromStudioFile(file, &why) : BackgroundLoader::fromImage(file);
-    if (BackgroundLoader::replace(node)) return;
+    if (node && theSceneDocument) {
+        if (theSceneDocument->perform(new BackgroundStep(node))) return;
+    } else if (BackgroundLoader::replace(node)) {
+        return;
+    }
     wxString text = wxString::FromUTF8("无法加载背景文件！") + wxS("\n") + path;
     if (!why.empty()) text << wxS("\n") << wxString::FromUTF8(why.c_str());
     Notice(text, "提示");
@@ -148,5 +155,7 @@ void DocumentCommands::write(EditorObject* object, const wxString& path) {
         return;
     }
     object->filePath = path;
+    object->markSaved();
+    if (theSceneDocument) theSceneDocument->changed();
     if (m_particleFileDone && dynamic_cast<ParticleSystem2DEditor*>(object)) m_particleFileDone(path);
 }

@@ -27,18 +27,21 @@
 #include <wx/xrc/xmlres.h>
 
 namespace {
+const char* const kTitle = "Flarewick(Cocos2dx)";
 const char* const kExamples[] = {"Flower", "Fire",  "Fireworks", "Explosion", "Galaxy", "Meteor",
                                  "Rain",   "Smoke", "Snow",      "Spiral",    "Sun"};
 } // namespace
 
 MainFrame::MainFrame(wxWindow* parent)
-    : uiMainFrame(parent, wxID_ANY, wxString::FromUTF8("Flarewick(Cocos2dx)"), wxDefaultPosition, wxSize(1280, 1000)),
+    : uiMainFrame(parent, wxID_ANY, wxString::FromUTF8(kTitle), wxDefaultPosition, wxSize(1280, 1000)),
       m_mgr(nullptr, wxAUI_MGR_DEFAULT),
       m_addWorkPathDlg(this, wxID_ANY, wxString::FromUTF8("添加工作目录"), wxDefaultPosition, wxSize(358, 256)),
       m_host(this),
       m_documents(this, m_host) {
     SetIcon(wxIcon(wxS("rc/Icon.ico"), wxBITMAP_TYPE_ICO));
     fillCreationMenus();
+    m_document.setChanged([this] { showEditState(); });
+    m_document.setEditMenu(m_menuEdit);
 
     m_mgr.SetManagedWindow(this);
     m_mgr.AddPane(m_toolBar, wxAuiPaneInfo().Top());
@@ -65,6 +68,8 @@ MainFrame::MainFrame(wxWindow* parent)
 }
 
 MainFrame::~MainFrame() {
+    m_document.setChanged(nullptr);
+    m_document.clearHistory();
     m_mgr.UnInit();
     delete m_paneMenu;
     // The grid goes with this window; the selection must not reach it later.
@@ -137,6 +142,9 @@ bool MainFrame::Destroy() {
     cocos2d::network::HttpClient::destroyInstance();
     // Objects die with the scene below; the selection lets go of them first.
     if (m_pgManager) SelectionManager::getInstance()->clearSelection();
+    // Objects held by the history go while the engine can still free them.
+    m_document.setChanged(nullptr);
+    m_document.clearHistory();
     if (!m_host.close()) return true;
     return uiMainFrame::Destroy();
 }
@@ -192,6 +200,25 @@ void MainFrame::OnExit(wxCommandEvent&) {
 
 void MainFrame::OnDelete(wxCommandEvent&) {
     SelectionManager::getInstance()->deleteSelected();
+}
+
+void MainFrame::OnUndo(wxCommandEvent&) {
+    m_document.undo();
+}
+
+void MainFrame::OnRedo(wxCommandEvent&) {
+    m_document.redo();
+}
+
+void MainFrame::showEditState() {
+    if (m_toolBar) {
+        m_toolBar->EnableTool(wxID_UNDO, m_document.canUndo());
+        m_toolBar->EnableTool(wxID_REDO, m_document.canRedo());
+        m_toolBar->Refresh(false);
+    }
+    wxString title = wxString::FromUTF8(kTitle);
+    if (m_document.hasUnsavedChanges()) title << wxS(" *");
+    if (GetTitle() != title) SetTitle(title);
 }
 
 void MainFrame::OnReplay(wxCommandEvent&) {
@@ -265,6 +292,8 @@ wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
     EVT_MENU_RANGE(ID_CREATE_FIRST, ID_CREATE_LAST, MainFrame::OnCreate)
     EVT_MENU_RANGE(ID_EXAMPLE_FIRST, ID_EXAMPLE_LAST, MainFrame::OnCreateFromExample)
     EVT_MENU(wxID_DELETE, MainFrame::OnDelete)
+    EVT_MENU(wxID_UNDO, MainFrame::OnUndo)
+    EVT_MENU(wxID_REDO, MainFrame::OnRedo)
     EVT_MENU(ID_REPLAY, MainFrame::OnReplay)
     EVT_MENU(ID_SET_RESOLUTION, MainFrame::OnSetResolution)
     EVT_MENU(ID_ADD_WORK_PATH, MainFrame::OnAddWorkPath)
