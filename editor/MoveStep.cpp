@@ -7,23 +7,13 @@
 #include <wx/translation.h>
 
 MoveStep::MoveStep(std::vector<Move> moves)
-    : wxCommand(true, wxGetTranslation(wxString::FromUTF8("移动"))),
+    : SwapStep(wxGetTranslation(wxString::FromUTF8("移动"))),
       m_moves(std::move(moves)) {
     for (Move& move : m_moves) {
         move.revisionBefore = move.object.object()->revision;
         move.revisionAfter = SceneDocument::newRevision();
         move.object.object()->revision = move.revisionAfter;
     }
-}
-
-bool MoveStep::Do() {
-    put(true);
-    return true;
-}
-
-bool MoveStep::Undo() {
-    put(false);
-    return true;
 }
 
 void MoveStep::put(bool after) {

@@ -2,14 +2,13 @@
 #pragma once
 
 #include "editor/ObjectRef.h"
+#include "editor/SwapStep.h"
 
 #include "math/Vec2.h"
 
-#include <wx/cmdproc.h>
-
 #include <vector>
 
-class MoveStep : public wxCommand {
+class MoveStep : public SwapStep {
 public:
     struct Move {
         ObjectRef object;
@@ -19,10 +18,8 @@ public:
 
     // Gives each moved object a new revision; the moves are already done.
     explicit MoveStep(std::vector<Move> moves);
-    bool Do() override;
-    bool Undo() override;
 
 private:
-    void put(bool after);
+    void put(bool after) override;
     std::vector<Move> m_moves;
 };

@@ -35,18 +35,8 @@ void PropertyChangeStep::Recorder::finish(const wxString& name) {
 }
 
 PropertyChangeStep::PropertyChangeStep(const wxString& name, std::vector<Change> changes)
-    : wxCommand(true, name),
+    : SwapStep(name),
       m_changes(std::move(changes)) {}
-
-bool PropertyChangeStep::Do() {
-    put(true);
-    return true;
-}
-
-bool PropertyChangeStep::Undo() {
-    put(false);
-    return true;
-}
 
 void PropertyChangeStep::put(bool after) {
     for (const Change& change : m_changes) {

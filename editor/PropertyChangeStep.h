@@ -4,12 +4,12 @@
 #include "editor/ObjectRef.h"
 #include "editor/ObjectState.h"
 
-#include <wx/cmdproc.h>
+#include "editor/SwapStep.h"
 
 #include <memory>
 #include <vector>
 
-class PropertyChangeStep : public wxCommand {
+class PropertyChangeStep : public SwapStep {
 public:
     // Notes the selection's values before a change; finish() after it keeps
     // a step for the objects that changed.
@@ -35,10 +35,8 @@ public:
     };
 
     PropertyChangeStep(const wxString& name, std::vector<Change> changes);
-    bool Do() override;
-    bool Undo() override;
 
 private:
-    void put(bool after);
+    void put(bool after) override;
     std::vector<Change> m_changes;
 };
