@@ -133,10 +133,12 @@ wxString DocumentCommands::askSavePath() {
 }
 
 void DocumentCommands::save() {
-    EditorObject* object = objectToSave();
-    if (!object) return;
+    if (EditorObject* object = objectToSave()) saveObject(object);
+}
+
+bool DocumentCommands::saveObject(EditorObject* object) {
     const wxString path = object->filePath.empty() ? askSavePath() : object->filePath;
-    if (!path.empty()) write(object, path);
+    return !path.empty() && write(object, path);
 }
 
 void DocumentCommands::saveAs() {
@@ -146,16 +148,17 @@ void DocumentCommands::saveAs() {
     if (!path.empty()) write(object, path);
 }
 
-void DocumentCommands::write(EditorObject* object, const wxString& path) {
+bool DocumentCommands::write(EditorObject* object, const wxString& path) {
     // A path becomes the object's only once the file is written there, so
     // that a later Save never goes to a place that failed without asking.
     int error = 0;
     if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, path, &error)) {
         Notice(wxString::FromUTF8("保存失败！") + wxS("\n") + path + wxS("\n") + WriteFailureReason(error), "警告");
-        return;
+        return false;
     }
     object->filePath = path;
     object->markSaved();
     if (theSceneDocument) theSceneDocument->changed();
     if (m_particleFileDone && dynamic_cast<ParticleSystem2DEditor*>(object)) m_particleFileDone(path);
+    return true;
 }

@@ -7,6 +7,7 @@
 #include "particle/ParticleSystem2DEditor.h"
 #include "app/UpdateCheck.h"
 #include "ui/AboutDlg.h"
+#include "ui/ClosePrompt.h"
 #include "ui/CreationCommands.h"
 #include "ui/MainFrameIds.h"
 #include "ui/MenuAccelerators.h"
@@ -195,7 +196,17 @@ void MainFrame::OnSaveAs(wxCommandEvent&) {
 }
 
 void MainFrame::OnExit(wxCommandEvent&) {
-    Close(true);
+    // Not forced: unsaved effects are asked about first.
+    Close();
+}
+
+void MainFrame::OnClose(wxCloseEvent& event) {
+    // A close that cannot be refused (the session ends) asks nothing.
+    if (event.CanVeto() && !ConfirmClose(this, m_document, m_documents)) {
+        event.Veto();
+        return;
+    }
+    event.Skip();
 }
 
 void MainFrame::OnDelete(wxCommandEvent&) {
@@ -289,6 +300,7 @@ wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
     EVT_MENU(wxID_SAVE, MainFrame::OnSave)
     EVT_MENU(wxID_SAVEAS, MainFrame::OnSaveAs)
     EVT_MENU(wxID_EXIT, MainFrame::OnExit)
+    EVT_CLOSE(MainFrame::OnClose)
     EVT_MENU_RANGE(ID_CREATE_FIRST, ID_CREATE_LAST, MainFrame::OnCreate)
     EVT_MENU_RANGE(ID_EXAMPLE_FIRST, ID_EXAMPLE_LAST, MainFrame::OnCreateFromExample)
     EVT_MENU(wxID_DELETE, MainFrame::OnDelete)

@@ -54,6 +54,7 @@ private:
     void OnSave(wxCommandEvent& event);
     void OnSaveAs(wxCommandEvent& event);
     void OnExit(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
     void OnCreate(wxCommandEvent& event);
     void OnCreateFromExample(wxCommandEvent& event);
     void OnDelete(wxCommandEvent& event);
