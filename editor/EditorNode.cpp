@@ -1,6 +1,7 @@
 // The common "Node" rows of every editable node, its picking box and its selection frame.
 #include "editor/EditorNode.h"
 
+#include "editor/NodeState.h"
 #include "editor/PropertyTable.h"
 
 #include "2d/CCDrawingPrimitives.h"
@@ -71,6 +72,20 @@ void EditorNode::applyProperty(wxPGProperty* property, const wxString& name, con
     auto* node = dynamic_cast<Node*>(this);
     if (!node) return;
     nodeRows().applyProperty(*node, property, name, value);
+}
+
+std::unique_ptr<ObjectState> EditorNode::captureState() {
+    auto* node = dynamic_cast<Node*>(this);
+    if (!node) return nullptr;
+    auto state = std::make_unique<NodeState>();
+    state->capture(*node);
+    return state;
+}
+
+void EditorNode::restoreState(const ObjectState& state) {
+    auto* node = dynamic_cast<Node*>(this);
+    const auto* values = dynamic_cast<const NodeState*>(&state);
+    if (node && values) values->restore(*node);
 }
 
 cocos2d::Rect EditorNode::getBounds() const {

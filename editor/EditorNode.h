@@ -41,6 +41,9 @@ public:
     // "_Tag", "_Name", "_Position", "_Rotation", "_Size", "_AnchorPoint" reach
     // the node. Subclasses call it first, then test their own names.
     void applyProperty(wxPGProperty* property, const wxString& name, const wxAny& value) override;
+    // The common node values (NodeState); subclasses extend the snapshot.
+    std::unique_ptr<ObjectState> captureState() override;
+    void restoreState(const ObjectState& state) override;
 
     // Picking and framing rectangle in the node's own space: the content size
     // centred on the origin, 40 for a side that is not greater than 0 (or NaN).

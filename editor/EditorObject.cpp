@@ -5,6 +5,8 @@
 #include "editor/ObjectTreeData.h"
 #include "editor/SelectionManager.h"
 
+#include <wx/filename.h>
+
 EditorObject::~EditorObject() {
     SelectionManager::getInstance()->forget(this);
     if (!treeItem.IsOk() || !theObjectTree) return;
@@ -24,4 +26,10 @@ void EditorObject::setSelected(bool flag) {
         theObjectTree->SelectItem(treeItem, true);
     else
         theObjectTree->UnselectItem(treeItem);
+}
+
+wxString EditorObject::rowText() const {
+    wxString text = filePath.empty() ? treeLabel : wxFileName(filePath).GetFullName();
+    if (hasUnsavedChanges()) text << wxS(" *");
+    return text;
 }

@@ -1,6 +1,7 @@
 // Conversions of property values: the grid's wxVariant to wxAny, and any wxAny to the type of a row kind.
 #include "editor/PropertyValue.h"
 
+#include "editor/PropertyChangeStep.h"
 #include "editor/SelectionManager.h"
 
 #include <wx/colour.h>
@@ -20,7 +21,9 @@ void ApplyGridChange(wxPGProperty* property) {
     if (!property) return;
     const wxAny value = GridValueToAny(property->GetValue());
     if (value.IsNull()) return;
+    PropertyChangeStep::Recorder step;
     SelectionManager::getInstance()->applyToSelection(property, property->GetName(), value);
+    step.finish(property->GetLabel());
 }
 
 namespace {

@@ -15,7 +15,8 @@ wxAny GridValueToAny(const wxVariant& value);
 // The property's current value converted as above and handed to the
 // selection's applyToSelection under the property's full name; a value that
 // converts to null is not passed on. What the main window's handler of the
-// grid's changed event calls.
+// grid's changed event calls. A change that altered anything becomes an
+// undoable step named after the property's label.
 void ApplyGridChange(wxPGProperty* property);
 
 // value converted to the type of kind (see PropertyKind) into out; false,

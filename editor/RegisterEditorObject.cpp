@@ -1,9 +1,11 @@
 // Registration of a new editable node: the steps every creating command shares.
 #include "editor/RegisterEditorObject.h"
 
+#include "editor/CreateStep.h"
 #include "editor/EditorNode.h"
 #include "editor/ObjectTree.h"
 #include "editor/ObjectTreeData.h"
+#include "editor/SceneDocument.h"
 #include "editor/SelectionManager.h"
 
 #include "2d/CCNode.h"
@@ -11,8 +13,10 @@
 #include "base/CCDirector.h"
 
 #include <wx/propgrid/manager.h>
+#include <wx/translation.h>
 
-bool RegisterEditorObject(EditorNode* object, const wxString& label, NewObjectParent parentChoice) {
+bool RegisterEditorObject(EditorNode* object, const wxString& label, NewObjectParent parentChoice,
+                          const wxString& stepName) {
     auto* node = dynamic_cast<cocos2d::Node*>(object);
     if (!node) return false;
     SelectionManager* selection = SelectionManager::getInstance();
@@ -36,9 +40,14 @@ bool RegisterEditorObject(EditorNode* object, const wxString& label, NewObjectPa
     if (underSelection) node->setPosition(0, 0);
     parent->addChild(node);
 
+    EditorObject* previous = selection->selection.empty() ? nullptr : selection->selection.front();
+    object->treeLabel = label;
     if (theObjectTree && theObjectTree->GetRootItem().IsOk())
-        object->treeItem =
-            theObjectTree->AppendItem(theObjectTree->GetRootItem(), label, -1, -1, new ObjectTreeData(object));
+        object->treeItem = theObjectTree->AppendItem(theObjectTree->GetRootItem(), object->rowText(), -1, -1,
+                                                     new ObjectTreeData(object));
     selection->select(object);
+    if (theSceneDocument)
+        theSceneDocument->record(new CreateStep(
+            stepName.empty() ? wxGetTranslation(wxString::FromUTF8("创建")) : stepName, object, previous));
     return true;
 }

@@ -18,6 +18,9 @@ enum class NewObjectParent {
 // under its parent, gets a tree row labelled `label` ("Particle2D",
 // "Sprite") and becomes the selection. Returns false, doing nothing, for a
 // null object or one that is not an engine node, or when there is no
-// running scene to put it in.
+// running scene to put it in. The row shows the object's file name instead
+// once it has a file. With a document, the creation becomes an undoable step
+// named `stepName` ("创建" when empty).
 bool RegisterEditorObject(EditorNode* object, const wxString& label,
-                          NewObjectParent parent = NewObjectParent::SelectionOrScene);
+                          NewObjectParent parent = NewObjectParent::SelectionOrScene,
+                          const wxString& stepName = wxString());

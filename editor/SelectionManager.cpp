@@ -2,7 +2,10 @@
 #include "editor/SelectionManager.h"
 
 #include "editor/EditorNode.h"
+#include "editor/DeleteStep.h"
 #include "editor/EditorObject.h"
+#include "editor/MoveStep.h"
+#include "editor/SceneDocument.h"
 #include "editor/wxRealPointVariantData.h"
 
 #include "2d/CCNode.h"
@@ -50,9 +53,14 @@ void SelectionManager::clearSelection() {
     }
     selection.clear();
     m_moved = false;
+    m_moveStart.clear();
 }
 
 void SelectionManager::deleteSelected() {
+    if (theSceneDocument) {
+        if (!selection.empty()) theSceneDocument->perform(new DeleteStep(selection));
+        return;
+    }
     const std::vector<EditorObject*> doomed = selection;
     clearSelection();
     for (EditorObject* object : doomed) {
@@ -64,9 +72,11 @@ void SelectionManager::deleteSelected() {
 }
 
 void SelectionManager::moveSelectedBy(const cocos2d::Vec2& delta) {
+    const bool starting = !m_moved;
     for (EditorObject* object : selection) {
         auto* node = dynamic_cast<cocos2d::Node*>(object);
         if (!node) continue;
+        if (starting) m_moveStart.emplace_back(ObjectRef(node), node->getPosition());
         node->setPositionX(node->getPositionX() + delta.x);
         node->setPositionY(node->getPositionY() + delta.y);
         m_moved = true;
@@ -76,9 +86,18 @@ void SelectionManager::moveSelectedBy(const cocos2d::Vec2& delta) {
 void SelectionManager::endMove() {
     if (!m_moved) return;
     m_moved = false;
+    std::vector<MoveStep::Move> moves;
+    for (auto& [held, from] : m_moveStart) {
+        showPosition(held.object());
+        if (held.node()->getPosition() != from) moves.push_back({held, from, held.node()->getPosition()});
+    }
+    m_moveStart.clear();
+    if (theSceneDocument && !moves.empty()) theSceneDocument->record(new MoveStep(std::move(moves)));
+}
+
+void SelectionManager::showPosition(EditorObject* object) {
     // The page holds the properties of the one selected object only.
-    if (selection.size() != 1) return;
-    EditorObject* object = selection.front();
+    if (selection.size() != 1 || selection.front() != object) return;
     auto* node = dynamic_cast<cocos2d::Node*>(object);
     if (!node || !object->propertyPage) return;
     wxPGProperty* row = object->propertyPage->GetPropertyByName(wxS("_Position"));
@@ -86,6 +105,14 @@ void SelectionManager::endMove() {
     wxVariant value;
     value << wxRealPoint(node->getPositionX(), node->getPositionY());
     object->propertyPage->SetPropertyValue(row, value);
+}
+
+void SelectionManager::rebuildPage(EditorObject* object) {
+    if (selection.size() != 1 || selection.front() != object || !propertyManager) return;
+    const int index = propertyManager->GetPageByName(wxS("Properties"));
+    if (index == wxNOT_FOUND) return;
+    propertyManager->GetPage(index)->Clear();
+    object->createProperties();
 }
 
 void SelectionManager::forget(EditorObject* object) {

@@ -1,6 +1,8 @@
 // The one selection of the process: keeps the property page, the frames and the tree highlight in step.
 #pragma once
 
+#include "editor/ObjectRef.h"
+
 #include "math/Vec2.h"
 
 #include <wx/any.h>
@@ -31,15 +33,23 @@ public:
     void selectAt(const cocos2d::Vec2& point);
     // Deselects everything and empties the page.
     void clearSelection();
-    // Removes the selected nodes, with their children, from the scene.
+    // Removes the selected nodes, with their children, from the scene; with
+    // a document, as a step that undo takes back.
     void deleteSelected();
     // Left drag in the view: moves every selected node by delta (scene units,
     // added in the parent's space).
     void moveSelectedBy(const cocos2d::Vec2& delta);
     // Left release in the view: after a drag, the "_Position" row of the
     // selected object shows where the node now is, so that a later edit of
-    // one coordinate does not send it back. No other row is touched.
+    // one coordinate does not send it back. No other row is touched. With a
+    // document, the drag from press to release becomes one undoable step.
     void endMove();
+    // The "_Position" row of object, when it is the one selected, shows the
+    // node's position.
+    void showPosition(EditorObject* object);
+    // The page of object, when it is the one selected, is built again from
+    // its values.
+    void rebuildPage(EditorObject* object);
     // Called by an editor object's destructor: a selected object that goes by
     // a path that did not clear the selection first leaves it (and empties
     // the page) instead of staying behind as a dangling entry.
@@ -60,4 +70,6 @@ private:
     SelectionManager() = default;
     // Set by a move of the selection, cleared by endMove.
     bool m_moved = false;
+    // Where the moved nodes were when the drag began.
+    std::vector<std::pair<ObjectRef, cocos2d::Vec2>> m_moveStart;
 };

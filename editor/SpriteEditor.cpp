@@ -1,6 +1,7 @@
 // The sprite object: creation from an image file, its "Sprite" rows, texture-rectangle bounds and frame.
 #include "editor/SpriteEditor.h"
 
+#include "editor/NodeState.h"
 #include "editor/PropertyTable.h"
 
 #include <wx/colour.h>
@@ -9,6 +10,16 @@
 #include <new>
 
 namespace {
+struct SpriteState : NodeState {
+    cocos2d::Color3B colour;
+    GLubyte opacity = 255;
+
+    bool sameAs(const ObjectState& other) const override {
+        const auto* o = dynamic_cast<const SpriteState*>(&other);
+        return o && NodeState::sameAs(other) && o->colour == colour && o->opacity == opacity;
+    }
+};
+
 const PropertyTable<cocos2d::Sprite>& spriteRows() {
     static const PropertyTable<cocos2d::Sprite> rows{{
         {"_Sprite", "Sprite", "", PropertyKind::Category},
@@ -51,6 +62,22 @@ void SpriteEditor::createProperties() {
 void SpriteEditor::applyProperty(wxPGProperty* property, const wxString& name, const wxAny& value) {
     EditorNode::applyProperty(property, name, value);
     spriteRows().applyProperty(*this, property, name, value);
+}
+
+std::unique_ptr<ObjectState> SpriteEditor::captureState() {
+    auto state = std::make_unique<SpriteState>();
+    state->capture(*this);
+    state->colour = getColor();
+    state->opacity = getOpacity();
+    return state;
+}
+
+void SpriteEditor::restoreState(const ObjectState& state) {
+    const auto* values = dynamic_cast<const SpriteState*>(&state);
+    if (!values) return;
+    values->restore(*this);
+    if (!(getColor() == values->colour)) setColor(values->colour);
+    if (getOpacity() != values->opacity) setOpacity(values->opacity);
 }
 
 cocos2d::Rect SpriteEditor::getBounds() const {

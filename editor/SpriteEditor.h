@@ -17,6 +17,9 @@ public:
     void createProperties() override;
     // The common rows first, then "_Color" and "_Opacity".
     void applyProperty(wxPGProperty* property, const wxString& name, const wxAny& value) override;
+    // The node values, the colour and the opacity.
+    std::unique_ptr<ObjectState> captureState() override;
+    void restoreState(const ObjectState& state) override;
     // The texture rectangle from (0, 0): exactly the drawn image.
     cocos2d::Rect getBounds() const override;
     void draw(cocos2d::Renderer* renderer, const cocos2d::Mat4& transform, uint32_t flags) override;

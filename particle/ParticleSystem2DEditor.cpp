@@ -5,6 +5,7 @@
 #include "particle/ParticleGridValue.h"
 #include "particle/ParticlePlistWriter.h"
 #include "particle/ParticlePropertyRows.h"
+#include "particle/ParticleState.h"
 #include "particle/ParticleTemplate.h"
 
 #include "base/CCDirector.h"
@@ -129,6 +130,7 @@ ParticleSystem2DEditor* ParticleSystem2DEditor::createFromFile(const std::string
         return nullptr;
     }
     object->filePath = wxString::FromUTF8(path);
+    object->markSaved();
     object->autorelease();
     return object;
 }
@@ -207,6 +209,65 @@ void ParticleSystem2DEditor::applyParameter(const ParticleParameter& row, const 
     wxPGProperty* shown = propertyPage->GetPropertyByName(wxString::FromUTF8(row.linked));
     if (linked && shown)
         shown->SetValue(ParticleGridValue::toVariant(*linked, linked->get(*this)), nullptr, wxPG_SETVAL_REFRESH_EDITOR);
+}
+
+// ---- snapshots ----
+
+namespace {
+// Rows whose value the snapshot keeps: an alpha travels with its colour, and
+// the group of the mode not in force is not the system's current state.
+bool kept(const ParticleParameter& row, ParticleSystem::Mode mode) {
+    if (!row.get || !row.set || row.kind == ParticleValueKind::Alpha) return false;
+    if (row.group == EmitterGroup::Gravity) return mode == ParticleSystem::Mode::GRAVITY;
+    if (row.group == EmitterGroup::Radius) return mode == ParticleSystem::Mode::RADIUS;
+    return true;
+}
+}
+
+std::unique_ptr<ObjectState> ParticleSystem2DEditor::captureState() {
+    auto state = std::make_unique<ParticleState>();
+    state->capture(*this);
+    for (const ParticleParameter& row : particleParameters())
+        if (kept(row, getEmitterMode())) state->values.emplace_back(&row, row.get(*this));
+    state->setTexture(getTexture());
+    state->textureName = textureName;
+    state->embeddedTexture = m_embeddedTexture;
+    state->blend = getBlendFunc();
+    state->opacityModifyRGB = isOpacityModifyRGB();
+    return state;
+}
+
+void ParticleSystem2DEditor::restoreState(const ObjectState& state) {
+    const auto* values = dynamic_cast<const ParticleState*>(&state);
+    if (!values) return;
+    values->restore(*this);
+    // The texture first: taking it may choose a blend of its own.
+    if (getTexture() != values->texture) setTexture(values->texture);
+    textureName = values->textureName;
+    m_embeddedTexture = values->embeddedTexture;
+    // The mode comes before its group in page order. Count, life and rate
+    // move one another through their rows' setters, so they are put back
+    // with the engine's own setters instead, the count first (it derives the
+    // rate) and the rate last.
+    const ParticleValue* total = nullptr;
+    const ParticleValue* life = nullptr;
+    const ParticleValue* rate = nullptr;
+    for (const auto& [row, value] : values->values) {
+        if (row->linked) {
+            const std::string name = row->name;
+            (name == "maxParticles" ? total : name == "particleLifespan" ? life : rate) = &value;
+            continue;
+        }
+        if (!SameParticleValue(row->get(*this), value)) row->set(*this, value);
+    }
+    if (total && getTotalParticles() != static_cast<int>(total->number))
+        setTotalParticles(static_cast<int>(total->number));
+    if (life && !SameNumber(getLife(), static_cast<float>(life->number))) setLife(static_cast<float>(life->number));
+    if (rate && !SameNumber(getEmissionRate(), static_cast<float>(rate->number)))
+        setEmissionRate(static_cast<float>(rate->number));
+    const BlendFunc blend = getBlendFunc();
+    if (blend.src != values->blend.src || blend.dst != values->blend.dst) setBlendFunc(values->blend);
+    if (isOpacityModifyRGB() != values->opacityModifyRGB) setOpacityModifyRGB(values->opacityModifyRGB);
 }
 
 // ---- texture ----

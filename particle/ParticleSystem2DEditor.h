@@ -41,6 +41,13 @@ public:
     void applyProperty(wxPGProperty* property, const wxString& name, const wxAny& value) override;
     // Appends the pairs of the particle plist to the "dict" element.
     void writeXml(wxXmlNode* dict) override;
+    // A ParticleState: the node values, every parameter of the mode in
+    // force, the texture with its name and embedded picture.
+    std::unique_ptr<ObjectState> captureState() override;
+    // Sets what differs from the snapshot through the parameters' own
+    // setters; the particles already in flight keep going.
+    void restoreState(const ObjectState& state) override;
+    bool keepsFile() const override { return true; }
 
     // Append the group of one emitter mode into parent (the "emitterType" property).
     void addGravityModeProperties(wxPGProperty* parent);

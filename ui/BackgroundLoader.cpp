@@ -45,4 +45,22 @@ bool replace(Node* node) {
     return true;
 }
 
+Node* current() {
+    Scene* scene = Director::getInstance()->getRunningScene();
+    return scene ? scene->getChildByName(kName) : nullptr;
+}
+
+bool put(Node* node) {
+    Scene* scene = Director::getInstance()->getRunningScene();
+    if (!scene) return false;
+    if (Node* old = scene->getChildByName(kName)) {
+        if (old == node) return true;
+        old->removeFromParentAndCleanup(false);
+    }
+    if (!node) return true;
+    node->setName(kName);
+    scene->addChild(node, -1);
+    return true;
+}
+
 } // namespace BackgroundLoader

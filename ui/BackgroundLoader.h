@@ -26,4 +26,11 @@ cocos2d::Node* fromStudioFile(const std::string& path, std::string* reason = nul
 // when there is no running scene.
 bool replace(cocos2d::Node* node);
 
+// The running scene's background, or null.
+cocos2d::Node* current();
+// Puts node (null: none) in place of the background there now, which is
+// taken out without cleanup so that it can come back as it was. False when
+// there is no running scene.
+bool put(cocos2d::Node* node);
+
 } // namespace BackgroundLoader

@@ -2,10 +2,12 @@
 #include "ui/DocumentCommands.h"
 
 #include "editor/RegisterEditorObject.h"
+#include "editor/SceneDocument.h"
 #include "editor/SelectionManager.h"
 #include "particle/ParticleSystem2DEditor.h"
 #include "particle/PlistDocument.h"
 #include "ui/BackgroundLoader.h"
+#include "ui/BackgroundStep.h"
 #include "ui/EngineHost.h"
 #include "ui/WorkPathTexture.h"
 #include "ui/WriteFailure.h"
@@ -124,7 +126,9 @@ bool DocumentCommands::openParticleFile(const wxString& path) {
         return false;
     }
     UseTextureFromWorkPaths(object, file);
-    if (!RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene)) return false;
+    if (!RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene,
+                              wxGetTranslation(wxString::FromUTF8("打开"))))
+        return false;
     if (m_fileUsed) m_fileUsed(path);
     if (m_particleFileDone) m_particleFileDone(path);
     return true;
@@ -135,7 +139,9 @@ void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
     const std::string file = Narrow(path);
     std::string why;
     cocos2d::Node* node = studioFile ? BackgroundLoader::fromStudioFile(file, &why) : BackgroundLoader::fromImage(file);
-    if (BackgroundLoader::replace(node)) {
+    const bool placed = node && theSceneDocument ? theSceneDocument->perform(new BackgroundStep(node))
+                                                 : BackgroundLoader::replace(node);
+    if (placed) {
         if (m_fileUsed) m_fileUsed(path);
         return;
     }
@@ -158,10 +164,12 @@ wxString DocumentCommands::askSavePath() {
 }
 
 void DocumentCommands::save() {
-    EditorObject* object = objectToSave();
-    if (!object) return;
+    if (EditorObject* object = objectToSave()) saveObject(object);
+}
+
+bool DocumentCommands::saveObject(EditorObject* object) {
     const wxString path = object->filePath.empty() ? askSavePath() : object->filePath;
-    if (!path.empty()) write(object, path);
+    return !path.empty() && write(object, path);
 }
 
 void DocumentCommands::saveAs() {
@@ -171,15 +179,18 @@ void DocumentCommands::saveAs() {
     if (!path.empty()) write(object, path);
 }
 
-void DocumentCommands::write(EditorObject* object, const wxString& path) {
+bool DocumentCommands::write(EditorObject* object, const wxString& path) {
     // A path becomes the object's only once the file is written there, so
     // that a later Save never goes to a place that failed without asking.
     int error = 0;
     if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, path, &error)) {
         Notice(wxString::FromUTF8("保存失败！") + wxS("\n") + path + wxS("\n") + WriteFailureReason(error), "警告");
-        return;
+        return false;
     }
     object->filePath = path;
+    object->markSaved();
+    if (theSceneDocument) theSceneDocument->changed();
     if (m_fileUsed) m_fileUsed(path);
     if (m_particleFileDone && dynamic_cast<ParticleSystem2DEditor*>(object)) m_particleFileDone(path);
+    return true;
 }

@@ -55,6 +55,9 @@ public:
     // Saves the first selected object to a file the user chooses, which
     // becomes its file once written.
     void saveAs();
+    // Saves object to its file, asking for one when it has none; false when
+    // the user cancelled the chooser or the write failed (already reported).
+    bool saveObject(EditorObject* object);
 
     // The filters of the Open chooser.
     static wxString openWildcard();
@@ -66,7 +69,7 @@ private:
     // The first selected object, or null after telling the user that there is none.
     EditorObject* objectToSave();
     wxString askSavePath();
-    void write(EditorObject* object, const wxString& path);
+    bool write(EditorObject* object, const wxString& path);
 
     wxWindow* m_parent;
     EngineHost& m_host;

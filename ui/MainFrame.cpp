@@ -7,6 +7,7 @@
 #include "particle/ParticleSystem2DEditor.h"
 #include "app/UpdateCheck.h"
 #include "ui/AboutDlg.h"
+#include "ui/ClosePrompt.h"
 #include "ui/CreationCommands.h"
 #include "ui/MainFrameIds.h"
 #include "ui/MenuAccelerators.h"
@@ -29,12 +30,13 @@
 #include <wx/xrc/xmlres.h>
 
 namespace {
+const char* const kTitle = "Flarewick(Cocos2dx)";
 const char* const kExamples[] = {"Flower", "Fire",  "Fireworks", "Explosion", "Galaxy", "Meteor",
                                  "Rain",   "Smoke", "Snow",      "Spiral",    "Sun"};
 } // namespace
 
 MainFrame::MainFrame(wxWindow* parent)
-    : uiMainFrame(parent, wxID_ANY, wxString::FromUTF8("Flarewick(Cocos2dx)"), wxDefaultPosition, wxSize(1280, 1000)),
+    : uiMainFrame(parent, wxID_ANY, wxString::FromUTF8(kTitle), wxDefaultPosition, wxSize(1280, 1000)),
       m_mgr(nullptr, wxAUI_MGR_DEFAULT),
       m_addWorkPathDlg(this, wxID_ANY, wxString::FromUTF8("添加工作目录"), wxDefaultPosition, wxSize(358, 256)),
       m_host(this),
@@ -43,6 +45,8 @@ MainFrame::MainFrame(wxWindow* parent)
     m_recentFiles = std::make_unique<RecentFiles>(this, m_menuRecentFiles);
     m_documents.setFileUsed([this](const wxString& path) { m_recentFiles->add(path); });
     fillCreationMenus();
+    m_document.setChanged([this] { showEditState(); });
+    m_document.setEditMenu(m_menuEdit);
 
     m_mgr.SetManagedWindow(this);
     m_mgr.AddPane(m_toolBar, wxAuiPaneInfo().Top());
@@ -77,6 +81,8 @@ MainFrame::MainFrame(wxWindow* parent)
 }
 
 MainFrame::~MainFrame() {
+    m_document.setChanged(nullptr);
+    m_document.clearHistory();
     m_mgr.UnInit();
     delete m_paneMenu;
     // The grid goes with this window; the selection must not reach it later.
@@ -149,6 +155,9 @@ bool MainFrame::Destroy() {
     cocos2d::network::HttpClient::destroyInstance();
     // Objects die with the scene below; the selection lets go of them first.
     if (m_pgManager) SelectionManager::getInstance()->clearSelection();
+    // Objects held by the history go while the engine can still free them.
+    m_document.setChanged(nullptr);
+    m_document.clearHistory();
     if (!m_host.close()) return true;
     return uiMainFrame::Destroy();
 }
@@ -204,11 +213,40 @@ void MainFrame::OnRecentFile(wxCommandEvent& event) {
 }
 
 void MainFrame::OnExit(wxCommandEvent&) {
-    Close(true);
+    // Not forced: unsaved effects are asked about first.
+    Close();
+}
+
+void MainFrame::OnClose(wxCloseEvent& event) {
+    // A close that cannot be refused (the session ends) asks nothing.
+    if (event.CanVeto() && !ConfirmClose(this, m_document, m_documents)) {
+        event.Veto();
+        return;
+    }
+    event.Skip();
 }
 
 void MainFrame::OnDelete(wxCommandEvent&) {
     SelectionManager::getInstance()->deleteSelected();
+}
+
+void MainFrame::OnUndo(wxCommandEvent&) {
+    m_document.undo();
+}
+
+void MainFrame::OnRedo(wxCommandEvent&) {
+    m_document.redo();
+}
+
+void MainFrame::showEditState() {
+    if (m_toolBar) {
+        m_toolBar->EnableTool(wxID_UNDO, m_document.canUndo());
+        m_toolBar->EnableTool(wxID_REDO, m_document.canRedo());
+        m_toolBar->Refresh(false);
+    }
+    wxString title = wxString::FromUTF8(kTitle);
+    if (m_document.hasUnsavedChanges()) title << wxS(" *");
+    if (GetTitle() != title) SetTitle(title);
 }
 
 void MainFrame::OnReplay(wxCommandEvent&) {
@@ -294,9 +332,12 @@ wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
     EVT_MENU(wxID_SAVEAS, MainFrame::OnSaveAs)
     EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, MainFrame::OnRecentFile)
     EVT_MENU(wxID_EXIT, MainFrame::OnExit)
+    EVT_CLOSE(MainFrame::OnClose)
     EVT_MENU_RANGE(ID_CREATE_FIRST, ID_CREATE_LAST, MainFrame::OnCreate)
     EVT_MENU_RANGE(ID_EXAMPLE_FIRST, ID_EXAMPLE_LAST, MainFrame::OnCreateFromExample)
     EVT_MENU(wxID_DELETE, MainFrame::OnDelete)
+    EVT_MENU(wxID_UNDO, MainFrame::OnUndo)
+    EVT_MENU(wxID_REDO, MainFrame::OnRedo)
     EVT_MENU(ID_REPLAY, MainFrame::OnReplay)
     EVT_MENU(ID_SET_RESOLUTION, MainFrame::OnSetResolution)
     EVT_MENU(ID_ADD_WORK_PATH, MainFrame::OnAddWorkPath)

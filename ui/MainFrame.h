@@ -6,6 +6,8 @@
 #include "ui/EngineHost.h"
 #include "ui/uiMainFrame.h"
 
+#include "editor/SceneDocument.h"
+
 #include <wx/aui/framemanager.h>
 
 #include <memory>
@@ -32,6 +34,7 @@ public:
     wxGLViewImpl* engineView() const { return m_host.view(); }
     EngineHost& engineHost() { return m_host; }
     DocumentCommands& documents() { return m_documents; }
+    SceneDocument& sceneDocument() { return m_document; }
     // Opens the files named on the command line, in order, once the window
     // is on screen (a file that fails is reported over it).
     void openAtStart(const std::vector<wxString>& paths);
@@ -56,9 +59,14 @@ private:
     void OnSaveAs(wxCommandEvent& event);
     void OnRecentFile(wxCommandEvent& event);
     void OnExit(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
     void OnCreate(wxCommandEvent& event);
     void OnCreateFromExample(wxCommandEvent& event);
     void OnDelete(wxCommandEvent& event);
+    void OnUndo(wxCommandEvent& event);
+    void OnRedo(wxCommandEvent& event);
+    // Toolbar tools and the title follow the history and the saved marks.
+    void showEditState();
     void OnReplay(wxCommandEvent& event);
     void OnPropertyChanged(wxPropertyGridEvent& event);
     void OnShowPane(wxCommandEvent& event);
@@ -79,6 +87,7 @@ private:
     // before "./res/" in the engine's search paths.
     AddWorkPathDlg m_addWorkPathDlg;
     EngineHost m_host;
+    SceneDocument m_document;
     DocumentCommands m_documents;
     std::unique_ptr<RecentFiles> m_recentFiles;
     wxPropertyGridManager* m_pgManager = nullptr;

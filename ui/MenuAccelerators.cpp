@@ -4,6 +4,8 @@
 #include <wx/accel.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
+#include <wx/textentry.h>
+#include <wx/window.h>
 
 #include <memory>
 
@@ -30,6 +32,41 @@ int FindCommand(wxMenu* menu, int code, int flags) {
     return 0;
 }
 
+// Keys that also reach an entry without a menu entry of their own.
+struct AcceleratorAlias {
+    int code;
+    int flags;
+    int command;
+};
+const AcceleratorAlias kAliases[] = {
+    {'Z', wxACCEL_CTRL | wxACCEL_SHIFT, wxID_REDO},
+};
+
+// Undo and redo keys typed into a text field (a grid cell being edited) are
+// the field's: they take back its typing, never a step of the scene.
+bool KeepForTextField(int code, int flags) {
+    const bool undoKey = (code == 'Z' && (flags == wxACCEL_CTRL || flags == (wxACCEL_CTRL | wxACCEL_SHIFT))) ||
+                         (code == 'Y' && flags == wxACCEL_CTRL);
+    if (!undoKey) return false;
+    auto* field = dynamic_cast<wxTextEntry*>(wxWindow::FindFocus());
+    if (!field) return false;
+    if (code == 'Z' && flags == wxACCEL_CTRL) {
+        if (field->CanUndo()) field->Undo();
+    } else if (field->CanRedo()) {
+        field->Redo();
+    }
+    return true;
+}
+
+int FindAlias(wxMenuBar* bar, int code, int flags) {
+    for (const AcceleratorAlias& alias : kAliases) {
+        if (alias.code != code || alias.flags != flags) continue;
+        wxMenuItem* item = bar->FindItem(alias.command);
+        if (item && item->IsEnabled()) return alias.command;
+    }
+    return 0;
+}
+
 } // namespace
 
 bool DispatchMenuAccelerator(wxFrame* frame, const wxKeyEvent& key) {
@@ -37,16 +74,16 @@ bool DispatchMenuAccelerator(wxFrame* frame, const wxKeyEvent& key) {
     if (!bar) return false;
     const int code = key.GetKeyCode();
     const int flags = AcceleratorFlags(key);
+    if (KeepForTextField(code, flags)) return true;
     // Letters arrive upper case with the key down; plain keys other than
     // function keys are never accelerators here.
     if (flags == wxACCEL_NORMAL && !(code >= WXK_F1 && code <= WXK_F24)) return false;
-    for (size_t i = 0; i < bar->GetMenuCount(); ++i) {
-        if (int id = FindCommand(bar->GetMenu(i), code, flags)) {
-            wxCommandEvent command(wxEVT_MENU, id);
-            command.SetEventObject(frame);
-            frame->ProcessWindowEvent(command);
-            return true;
-        }
-    }
-    return false;
+    int id = 0;
+    for (size_t i = 0; i < bar->GetMenuCount() && !id; ++i) id = FindCommand(bar->GetMenu(i), code, flags);
+    if (!id) id = FindAlias(bar, code, flags);
+    if (!id) return false;
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(frame);
+    frame->ProcessWindowEvent(command);
+    return true;
 }

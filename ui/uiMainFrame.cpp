@@ -76,6 +76,9 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
         {"编辑(&E)",
          &uiMainFrame::m_menuEdit,
          {
+             {"撤销(&U)", "CTRL+Z", wxID_UNDO, "rc/wxART_UNDO.png"},
+             {"重做(&R)", "CTRL+Y", wxID_REDO, "rc/wxART_REDO.png"},
+             {},
              {"创建", nullptr, wxID_ANY, "rc/wxART_PLUS.png", "", nullptr, &create},
              {"从示例创建", nullptr, wxID_ANY, "rc/wxART_PLUS.png", "", nullptr, &fromExample},
              {},
@@ -106,6 +109,8 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
         {wxID_OPEN, "tool", "打开", "rc/wxART_FILE_OPEN.png", &uiMainFrame::m_toolOpen},
         {wxID_SAVE, "tool", "保存", "rc/wxART_FILE_SAVE.png", &uiMainFrame::m_toolSave},
         {wxID_SAVEAS, "tool", "另存为", "rc/wxART_FILE_SAVE_AS.png", &uiMainFrame::m_toolSaveAs},
+        {wxID_UNDO, "tool", "撤销", "rc/wxART_UNDO.png", &uiMainFrame::m_toolUndo},
+        {wxID_REDO, "tool", "重做", "rc/wxART_REDO.png", &uiMainFrame::m_toolRedo},
         {wxID_SEPARATOR, nullptr, nullptr, nullptr, nullptr},
         {ID_NEW_PARTICLE, "tool", "新创建粒子", "rc/wxART_PLUS.png", &uiMainFrame::m_toolNewParticle},
         {wxID_DELETE, "tool", "删除", "rc/wxART_DELETE.png", &uiMainFrame::m_toolDelete},

@@ -43,6 +43,8 @@ protected:
     wxAuiToolBarItem* m_toolOpen = nullptr;
     wxAuiToolBarItem* m_toolSave = nullptr;
     wxAuiToolBarItem* m_toolSaveAs = nullptr;
+    wxAuiToolBarItem* m_toolUndo = nullptr;
+    wxAuiToolBarItem* m_toolRedo = nullptr;
     wxAuiToolBarItem* m_toolNewParticle = nullptr;
     wxAuiToolBarItem* m_toolDelete = nullptr;
     wxAuiToolBarItem* m_toolReplay = nullptr;

@@ -291,7 +291,7 @@ TEST_F(GuiAuxiliaryCommands, SpriteEntryPlacesASpriteOrNothingWithoutItsPicture)
     ASSERT_EQ(files->fullPathForFilename("Sprite.png"), "");
     command(ID_CREATE_FIRST + 1);
     EXPECT_EQ(selection(), std::vector<EditorObject*>{selected});
-    EXPECT_EQ(treeRows(), (std::vector<wxString>{"Sprite", "Particle2D"}));
+    EXPECT_EQ(treeRows(), (std::vector<wxString>{"Sprite", "Particle2D *"}));
     EXPECT_EQ(sceneChildCount(), children);
     // The third id of the range does nothing.
     command(ID_CREATE_FIRST + 2);

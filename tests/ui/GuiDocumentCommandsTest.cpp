@@ -79,7 +79,8 @@ using GuiDocumentCommands = GuiMainFrameFixture;
 TEST_F(GuiDocumentCommands, NewLandsAtTheCentreOrUnderTheSelectedParticleObject) {
     const Size win = Director::getInstance()->getWinSize();
     command(wxID_NEW);
-    ASSERT_EQ(treeRows(), std::vector<wxString>{wxS("Particle2D")});
+    // A new effect has no file yet, so it carries the unsaved mark.
+    ASSERT_EQ(treeRows(), std::vector<wxString>{wxS("Particle2D *")});
     ASSERT_EQ(selection().size(), 1u);
     ParticleSystem2DEditor* first = AsParticles(selection().front());
     ASSERT_NE(first, nullptr);
@@ -125,7 +126,7 @@ TEST_F(GuiDocumentCommands, TheCreateEntriesMakeAParticleSystemOrAReferenceSprit
     command(10202); // kept free: nothing
     EXPECT_EQ(treeRows().size(), 1u);
     command(10200);
-    EXPECT_EQ(treeRows().back(), wxS("Particle2D"));
+    EXPECT_EQ(treeRows().back(), wxS("Particle2D *"));
     EXPECT_EQ(dynamic_cast<Node*>(selection().front())->getParent(), sprite);
 }
 
@@ -174,7 +175,8 @@ TEST_F(GuiDocumentCommands, OpenLoadsAParticleFileIntoTheSceneWithTheFramePumpSt
     EXPECT_EQ(request.message, U("保存C++源文件"));
     EXPECT_EQ(request.style, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
 
-    ASSERT_EQ(treeRows(), (std::vector<wxString>{wxS("Particle2D"), wxS("Particle2D")}));
+    // The opened effect's row shows its file's name, and it has nothing unsaved.
+    ASSERT_EQ(treeRows(), (std::vector<wxString>{wxS("Particle2D *"), wxS("Galaxy.plist")}));
     ParticleSystem2DEditor* opened = AsParticles(selection().front());
     ASSERT_NE(opened, nullptr);
     EXPECT_NE(opened, selected);

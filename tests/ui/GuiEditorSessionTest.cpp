@@ -121,6 +121,12 @@ TEST(GuiEditorSession, OpenAndSaveThroughTheChooserShowEffectsAndCloseCleanly) {
     Sleep(500);
     EXPECT_GT(LitPixels(editor.shootView()), lit);
     editor.x().requestClose(editor.window());
+    // The last effect was never saved: the close asks, and "不保存(&N)" goes on.
+    const XWindow box = editor.x().waitForWindow("提示", 10);
+    ASSERT_NE(box, 0u) << "no question about the unsaved effect\n" << editor.log();
+    ASSERT_TRUE(Focus(box));
+    Sleep(300);
+    ASSERT_TRUE(Keys("alt+n"));
     ASSERT_TRUE(editor.process().waitExit(20)) << "the program did not end after the close request";
     EXPECT_EQ(editor.process().exitStatus(), 0) << editor.log();
     const std::string log = editor.log();

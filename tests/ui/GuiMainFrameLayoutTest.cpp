@@ -95,7 +95,10 @@ TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
                "File");
     wxMenu* edit = bar->GetMenu(1);
     ExpectMenu(edit,
-               {{"创建", "", wxID_ANY},
+               {{"撤销(&U)", "CTRL+Z", wxID_UNDO},
+                {"重做(&R)", "CTRL+Y", wxID_REDO},
+                kSeparator,
+                {"创建", "", wxID_ANY},
                 {"从示例创建", "", wxID_ANY},
                 kSeparator,
                 {"删除(&D)", "", wxID_DELETE},
@@ -104,9 +107,9 @@ TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
                 kSeparator,
                 {"动作窗口", "", 1001}},
                "Edit");
-    ExpectMenu(edit->FindItemByPosition(0)->GetSubMenu(), Plain({"ParticleSystem", "Sprite"}, 10200), "创建");
-    ExpectMenu(edit->FindItemByPosition(1)->GetSubMenu(), Plain(kExamples, 10100), "从示例创建");
-    for (size_t i = 0; i < 2; ++i) {
+    ExpectMenu(edit->FindItemByPosition(3)->GetSubMenu(), Plain({"ParticleSystem", "Sprite"}, 10200), "创建");
+    ExpectMenu(edit->FindItemByPosition(4)->GetSubMenu(), Plain(kExamples, 10100), "从示例创建");
+    for (size_t i = 3; i < 5; ++i) {
         wxMenu* sub = edit->FindItemByPosition(i)->GetSubMenu();
         for (size_t j = 0; j < sub->GetMenuItemCount(); ++j) EXPECT_FALSE(HasBitmap(sub, static_cast<int>(j)));
     }
@@ -138,7 +141,7 @@ TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
     ExpectMenu(m_frame->paneMenu(), Plain({"对象窗口", "属性窗口", "工具条"}, 1004), "pane menu");
 }
 
-TEST_F(GuiMainFrameLayout, ToolbarHasSevenToolsWithTooltipsAndPanesAreDocked) {
+TEST_F(GuiMainFrameLayout, ToolbarHasNineToolsWithTooltipsAndPanesAreDocked) {
     wxAuiManager& panes = m_frame->paneManager();
     wxAuiToolBar* toolbar = nullptr;
     wxAuiPaneInfoArray& all = panes.GetAllPanes();
@@ -156,9 +159,10 @@ TEST_F(GuiMainFrameLayout, ToolbarHasSevenToolsWithTooltipsAndPanesAreDocked) {
         const char* tooltip;
     };
     const std::vector<Tool> expected = {
-        {wxID_NEW, "tool", "新建"},      {wxID_OPEN, "tool", "打开"}, {wxID_SAVE, "tool", "保存"},
-        {wxID_SAVEAS, "tool", "另存为"}, {-1, nullptr, nullptr},      {1008, "tool", "新创建粒子"},
-        {wxID_DELETE, "tool", "删除"},   {-1, nullptr, nullptr},      {1000, "replay", ""}};
+        {wxID_NEW, "tool", "新建"},      {wxID_OPEN, "tool", "打开"},  {wxID_SAVE, "tool", "保存"},
+        {wxID_SAVEAS, "tool", "另存为"}, {wxID_UNDO, "tool", "撤销"},  {wxID_REDO, "tool", "重做"},
+        {-1, nullptr, nullptr},          {1008, "tool", "新创建粒子"}, {wxID_DELETE, "tool", "删除"},
+        {-1, nullptr, nullptr},          {1000, "replay", ""}};
     ASSERT_EQ(toolbar->GetToolCount(), static_cast<int>(expected.size()));
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(testing::Message() << "tool " << i);

@@ -45,7 +45,7 @@ bool StartMainFrameToolkit() {
 int DialogRecorder::Enter(wxDialog* dialog) {
     if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
         boxes.push_back({box->GetCaption(), box->GetMessage()});
-        return wxID_OK;
+        return boxAnswer;
     }
     ++otherDialogs;
     return wxID_CANCEL;

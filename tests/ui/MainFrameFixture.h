@@ -30,6 +30,8 @@ public:
     int Enter(wxDialog* dialog) override;
     std::vector<ShownBox> boxes;
     int otherDialogs = 0;
+    // What every message box is answered with.
+    int boxAnswer = wxID_OK;
 };
 
 // Watches a popup menu from inside the loop it runs while open: notes where

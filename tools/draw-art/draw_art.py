@@ -355,6 +355,33 @@ def art_replay(cv):
     cv.draw(union(ring, head), BLUE, INK)
 
 
+def curved_arrow(cv, mirror):
+    """A hooked arrow: a half ring opening downwards with its head at the lower end; mirrored for redo."""
+    cx, cy, r, half = 8.6, 8.8, 4.4, 1.6
+    ring = ring_sector(cx, cy, r, half, 200.0, 360.0 + 10.0)
+    a = math.radians(200.0)
+    base = (cx + r * math.cos(a), cy + r * math.sin(a))
+    radial = (math.cos(a), math.sin(a))
+    tangent = (math.sin(a), -math.cos(a))
+    wing = 3.8
+    tip = (base[0] + tangent[0] * 4.6, base[1] + tangent[1] * 4.6)
+    head = polygon([(base[0] + radial[0] * wing, base[1] + radial[1] * wing), tip,
+                    (base[0] - radial[0] * wing, base[1] - radial[1] * wing)])
+    shape = union(ring, head)
+    if mirror:
+        inner = shape
+        shape = lambda x, y: inner(16 - x, y)
+    cv.draw(shape, BLUE, INK)
+
+
+def art_undo(cv):
+    curved_arrow(cv, False)
+
+
+def art_redo(cv):
+    curved_arrow(cv, True)
+
+
 def art_null(cv):
     cv.draw(circle(8, 8, 3.5), NEUTRAL, INK)
 
@@ -384,6 +411,8 @@ MENU_ART = {
     "wxART_DELETE.png": art_delete,
     "ID_REPLAY.png": art_replay,
     "wxART_NULL.png": art_null,
+    "wxART_UNDO.png": art_undo,
+    "wxART_REDO.png": art_redo,
     "wxART_HELP.png": art_help,
     "wxART_GO_DOWN.png": art_go_down,
 }
