@@ -16,7 +16,7 @@
 #include <wx/translation.h>
 
 bool RegisterEditorObject(EditorNode* object, const wxString& label, NewObjectParent parentChoice,
-                          const wxString& stepName) {
+                          const wxString& stepName, const cocos2d::Vec2* at) {
     auto* node = dynamic_cast<cocos2d::Node*>(object);
     if (!node) return false;
     SelectionManager* selection = SelectionManager::getInstance();
@@ -38,6 +38,7 @@ bool RegisterEditorObject(EditorNode* object, const wxString& label, NewObjectPa
     const cocos2d::Size& winSize = director->getWinSize();
     node->setPosition(winSize.width * 0.5f, winSize.height * 0.5f);
     if (underSelection) node->setPosition(0, 0);
+    if (at) node->setPosition(*at);
     parent->addChild(node);
 
     EditorObject* previous = selection->selection.empty() ? nullptr : selection->selection.front();

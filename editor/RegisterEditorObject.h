@@ -3,6 +3,9 @@
 
 #include <wx/string.h>
 
+namespace cocos2d {
+class Vec2;
+}
 class EditorNode;
 
 enum class NewObjectParent {
@@ -23,4 +26,4 @@ enum class NewObjectParent {
 // named `stepName` ("创建" when empty).
 bool RegisterEditorObject(EditorNode* object, const wxString& label,
                           NewObjectParent parent = NewObjectParent::SelectionOrScene,
-                          const wxString& stepName = wxString());
+                          const wxString& stepName = wxString(), const cocos2d::Vec2* at = nullptr);

@@ -99,23 +99,17 @@ bool DocumentCommands::dropFiles(const std::vector<wxString>& paths, const cocos
         Notice(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：")) + refused, "提示");
         return false;
     }
+    // A particle file lands where it was dropped, in one step with its opening.
     for (const wxString& path : paths) {
-        if (wxFileName(path).GetExt().Lower() != wxS("plist")) {
+        if (wxFileName(path).GetExt().Lower() == wxS("plist"))
+            openParticleFile(path, &at);
+        else
             openPath(path);
-            continue;
-        }
-        if (!openParticleFile(path)) continue;
-        // The new object is the selection, at the centre: it moves the way a
-        // drag moves it, so that its page shows where it now is.
-        auto* node = dynamic_cast<cocos2d::Node*>(SelectionManager::getInstance()->selection.front());
-        if (!node) continue;
-        SelectionManager::getInstance()->moveSelectedBy(at - node->getPosition());
-        SelectionManager::getInstance()->endMove();
     }
     return true;
 }
 
-bool DocumentCommands::openParticleFile(const wxString& path) {
+bool DocumentCommands::openParticleFile(const wxString& path, const cocos2d::Vec2* at) {
     const std::string file = Narrow(path);
     ParticleSystem2DEditor* object = ParticleSystem2DEditor::createFromFile(file);
     if (!object) {
@@ -127,7 +121,7 @@ bool DocumentCommands::openParticleFile(const wxString& path) {
     }
     UseTextureFromWorkPaths(object, file);
     if (!RegisterEditorObject(object, wxS("Particle2D"), NewObjectParent::Scene,
-                              wxGetTranslation(wxString::FromUTF8("打开"))))
+                              wxGetTranslation(wxString::FromUTF8("打开")), at))
         return false;
     if (m_fileUsed) m_fileUsed(path);
     if (m_particleFileDone) m_particleFileDone(path);

@@ -64,7 +64,8 @@ public:
 
 private:
     // True when the file became an object (the selection).
-    bool openParticleFile(const wxString& path);
+    // At `at` (design coordinates) when given, else where new objects go.
+    bool openParticleFile(const wxString& path, const cocos2d::Vec2* at = nullptr);
     void openBackground(const wxString& path, bool studioFile);
     // The first selected object, or null after telling the user that there is none.
     EditorObject* objectToSave();

@@ -4,6 +4,7 @@
 #include "TestData.h"
 
 #include "editor/EditorObject.h"
+#include "editor/SceneDocument.h"
 #include "ui/MainFrame.h"
 #include "view/wxCCGLViewImpl.h"
 
@@ -49,6 +50,12 @@ TEST_F(GuiViewDrop, ParticleFilesLandAtTheDropPointAndPicturesBecomeTheBackgroun
     EXPECT_GT(std::abs(dropped->getPosition().x - win.width / 2), 50.0f);
     EXPECT_NE(dynamic_cast<cocos2d::Sprite*>(Background()), nullptr);
     EXPECT_TRUE(m_dialogs.boxes.empty());
+
+    // Opening at the drop point is one step: one undo takes the last effect
+    // away instead of moving it back to the centre.
+    ASSERT_NE(theSceneDocument, nullptr);
+    ASSERT_TRUE(theSceneDocument->undo());
+    EXPECT_EQ(treeRows().size(), 1u);
 }
 
 TEST_F(GuiViewDrop, ADropWithAFileOfAnotherKindChangesNothing) {
