@@ -70,4 +70,36 @@ TEST(GuiHostileSave, AWritePastTheFileSizeLimitFailsWithTheReasonAndKeepsTheOldF
     EXPECT_EQ(app.exitStatus(), 0) << work.read("output.log");
 }
 
+// The folder of the effect's file goes away while the editor runs: Save
+// (which asks nothing, the object has its file) must not make it again.
+TEST(GuiHostileSave, AFolderDeletedAfterTheFileWasChosenFailsWithTheReason) {
+    X11Session x;
+    ASSERT_TRUE(x.ok()) << "no X display: run the GUI tests under Xvfb";
+    TempDir work;
+    ASSERT_TRUE(LinkProgramPictures(work));
+    const std::string folder = work.file("assets");
+    fs::create_directory(folder);
+    fs::copy_file(std::string(FW_TESTDATA_DIR) + "/plists/cocos2d-objc/Flower.plist", folder + "/effect.plist");
+
+    ChildProcess app(FW_FLAREWICK_EXE, {"assets/effect.plist"}, work.path(), {"FLAREWICK_SERVER=127.0.0.1:1"},
+                     work.file("output.log"));
+    XWindow main = x.waitForWindow("Flarewick(Cocos2dx)", 30);
+    ASSERT_NE(0u, main) << work.read("output.log");
+    usleep(1000000); // the file opens once the window is on screen
+    fs::remove_all(folder);
+    ASSERT_EQ(Shell("xdotool windowfocus --sync " + std::to_string(main)), 0);
+    Shell("xdotool key ctrl+s");
+
+    XWindow box = x.waitForWindow("警告", 15);
+    ASSERT_NE(0u, box) << "no failure was reported\n" << work.read("output.log");
+    EXPECT_TRUE(app.running());
+    EXPECT_FALSE(fs::exists(folder)) << "the save made the deleted folder again";
+
+    x.requestClose(box);
+    for (int i = 0; i < 100 && x.mapped(box); ++i) usleep(50000);
+    x.requestClose(main);
+    ASSERT_TRUE(app.waitExit(15)) << work.read("output.log");
+    EXPECT_EQ(app.exitStatus(), 0) << work.read("output.log");
+}
+
 } // namespace
