@@ -2,6 +2,7 @@
 #include "app/UpdatePrompts.h"
 
 #include <wx/msgdlg.h>
+#include <wx/translation.h>
 #include <wx/utils.h>
 
 namespace {
@@ -11,10 +12,10 @@ wxWindow* g_parent = nullptr;
 class ToolkitPrompts : public UpdatePrompts {
 public:
     bool AskYesNo(const wxString& message) override {
-        return wxMessageBox(message, wxString::FromUTF8("提示"), wxYES_NO, g_parent) == wxYES;
+        return wxMessageBox(message, wxGetTranslation(wxString::FromUTF8("提示")), wxYES_NO, g_parent) == wxYES;
     }
     void Notify(const wxString& message) override {
-        wxMessageBox(message, wxString::FromUTF8("提示"), wxOK | wxCENTRE, g_parent);
+        wxMessageBox(message, wxGetTranslation(wxString::FromUTF8("提示")), wxOK | wxCENTRE, g_parent);
     }
     void OpenBrowser(const wxString& url) override { wxLaunchDefaultBrowser(url); }
 };

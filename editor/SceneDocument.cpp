@@ -11,12 +11,6 @@
 
 SceneDocument* theSceneDocument = nullptr;
 
-namespace {
-wxString Text(const char* utf8) {
-    return wxGetTranslation(wxString::FromUTF8(utf8));
-}
-}
-
 // The processor's own menu texts come from the toolkit's English catalogue;
 // these name the step in the editor's language.
 class SceneDocument::History : public wxCommandProcessor {
@@ -27,10 +21,15 @@ public:
         if (wxMenu* menu = GetEditMenu()) {
             const wxCommand* undo = CanUndo() ? GetCurrentCommand() : nullptr;
             const wxCommand* redo = CanRedo() ? nextCommand() : nullptr;
-            setEntry(menu, wxID_UNDO, undo ? Text("撤销 ") + undo->GetName() : Text("撤销(&U)"), wxS("\tCtrl+Z"),
-                     undo != nullptr);
-            setEntry(menu, wxID_REDO, redo ? Text("重做 ") + redo->GetName() : Text("重做(&R)"), wxS("\tCtrl+Y"),
-                     redo != nullptr);
+            // The step's name is a word of its own, so a translation may put it anywhere.
+            const wxString undoLabel =
+                undo ? wxString::Format(wxGetTranslation(wxString::FromUTF8("撤销 %s")), undo->GetName())
+                     : wxGetTranslation(wxString::FromUTF8("撤销(&U)"));
+            const wxString redoLabel =
+                redo ? wxString::Format(wxGetTranslation(wxString::FromUTF8("重做 %s")), redo->GetName())
+                     : wxGetTranslation(wxString::FromUTF8("重做(&R)"));
+            setEntry(menu, wxID_UNDO, undoLabel, wxS("\tCtrl+Z"), undo != nullptr);
+            setEntry(menu, wxID_REDO, redoLabel, wxS("\tCtrl+Y"), redo != nullptr);
         }
         m_document.changed();
     }

@@ -10,10 +10,6 @@
 #include <wx/translation.h>
 
 namespace {
-wxString Text(const char* utf8) {
-    return wxGetTranslation(wxString::FromUTF8(utf8));
-}
-
 // The file's name, or the tree's name for an effect that has none.
 wxString NameOf(const EditorObject& object) {
     return object.filePath.empty() ? object.treeLabel : wxFileName(object.filePath).GetFullName();
@@ -23,10 +19,13 @@ wxString NameOf(const EditorObject& object) {
 bool ConfirmClose(wxWindow* parent, SceneDocument& document, DocumentCommands& documents) {
     const std::vector<EditorObject*> unsaved = document.unsavedObjects();
     if (unsaved.empty()) return true;
-    wxString message = Text("以下粒子有未保存的修改：");
+    wxString message = wxGetTranslation(wxString::FromUTF8("以下粒子有未保存的修改："));
     for (const EditorObject* object : unsaved) message << wxS("\n") << NameOf(*object);
-    wxMessageDialog box(parent, message, Text("提示"), wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxCENTRE);
-    box.SetYesNoCancelLabels(Text("保存(&S)"), Text("不保存(&N)"), Text("取消"));
+    wxMessageDialog box(parent, message, wxGetTranslation(wxString::FromUTF8("提示")),
+                        wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxCENTRE);
+    box.SetYesNoCancelLabels(wxGetTranslation(wxString::FromUTF8("保存(&S)")),
+                             wxGetTranslation(wxString::FromUTF8("不保存(&N)")),
+                             wxGetTranslation(wxString::FromUTF8("取消")));
     switch (box.ShowModal()) {
     case wxID_YES:
         for (EditorObject* object : unsaved)

@@ -178,7 +178,9 @@ bool DocumentCommands::write(EditorObject* object, const wxString& path) {
     // that a later Save never goes to a place that failed without asking.
     int error = 0;
     if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, path, &error)) {
-        Notice(wxString::FromUTF8("保存失败！") + wxS("\n") + path + wxS("\n") + WriteFailureReason(error), "警告");
+        Notice(wxGetTranslation(wxString::FromUTF8("保存失败！")) + wxS("\n") + path + wxS("\n") +
+                   WriteFailureReason(error),
+               "警告");
         return false;
     }
     object->filePath = path;

@@ -51,6 +51,6 @@ bool StoreConfigChange(wxWindow* parent, const ConfigChange& change) {
     file.MakeAbsolute();
     const wxString message = Translated("配置文件保存失败！") + wxS("\n") + file.GetFullPath() + wxS("\n") +
                              WriteFailureReason(error) + wxS("\n") + Translated("这次的更改只在本次运行中有效。");
-    wxMessageBox(message, wxString::FromUTF8("提示"), wxOK | wxCENTRE, parent);
+    wxMessageBox(message, wxGetTranslation(wxString::FromUTF8("提示")), wxOK | wxCENTRE, parent);
     return false;
 }

@@ -131,8 +131,10 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
             m_toolBar->AddSeparator();
             continue;
         }
+        // An empty text is not looked up: the catalogue's empty entry is its header.
+        const wxString tooltip = *row.tooltip ? wxGetTranslation(wxString::FromUTF8(row.tooltip)) : wxString();
         this->*row.tool = m_toolBar->AddTool(row.id, wxString::FromUTF8(row.label), LoadIcon(row.bitmap), wxNullBitmap,
-                                             wxITEM_NORMAL, wxString::FromUTF8(row.tooltip), wxEmptyString, nullptr);
+                                             wxITEM_NORMAL, tooltip, wxEmptyString, nullptr);
     }
     m_toolBar->Realize();
 
