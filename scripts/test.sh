@@ -9,5 +9,5 @@ jobs=$(nproc)
 if [[ -n "${DISPLAY:-}" ]]; then
   exec ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$jobs" "$@"
 fi
-exec xvfb-run -a -s "-screen 0 1600x1200x24 -nolisten tcp" \
+exec xvfb-run -a -s "-screen 0 1600x1200x24 -nolisten tcp -noreset" \
   ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$jobs" "$@"

@@ -85,8 +85,7 @@ TEST(GuiCommandLine, FilesNamedAtStartOpenOverTheShownWindow) {
     // window's left half (the box sits over the middle).
     int wx, wy, ww, wh;
     ASSERT_TRUE(x.geometry(main, wx, wy, ww, wh));
-    x.requestClose(box);
-    for (int i = 0; i < 100 && x.mapped(box); ++i) usleep(50000);
+    EXPECT_TRUE(x.closeAndWait(box, 5)) << "the box did not close";
     usleep(300000);
     Rgb centre = x.grab(wx + ww / 2, wy + wh / 2, 1, 1).at(0, 0);
     EXPECT_EQ(centre.r, 0);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <set>
 #include <unistd.h>
 
@@ -31,13 +32,44 @@ std::set<std::string> Names(const std::string& folder) {
     return names;
 }
 
+// The real program started on an effect's file, saved with Ctrl+S.
+class GuiHostileSave : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(x.ok()) << "no X display: run the GUI tests under Xvfb";
+        ASSERT_TRUE(LinkProgramPictures(work));
+    }
+    // Starts `exe` with `args` (the program itself, or a shell that sets a
+    // limit first) and waits until the window is up with the file open.
+    void start(const std::string& exe, const std::vector<std::string>& args) {
+        app = std::make_unique<ChildProcess>(
+            exe, args, work.path(), std::vector<std::string>{"FLAREWICK_SERVER=127.0.0.1:1"}, work.file("output.log"));
+        main = x.waitForWindow("Flarewick(Cocos2dx)", 30);
+        ASSERT_NE(0u, main) << work.read("output.log");
+        usleep(1000000); // the file opens once the window is on screen
+    }
+    // Ctrl+S; the failure's box.
+    XWindow save() {
+        if (Shell("xdotool windowfocus --sync " + std::to_string(main)) != 0) return 0;
+        Shell("xdotool key ctrl+s");
+        return x.waitForWindow("警告", 15);
+    }
+    void closeBoxAndProgram(XWindow box) {
+        EXPECT_TRUE(x.closeAndWait(box, 5)) << "the box did not close";
+        x.requestClose(main);
+        ASSERT_TRUE(app->waitExit(15)) << work.read("output.log");
+        EXPECT_EQ(app->exitStatus(), 0) << work.read("output.log");
+    }
+
+    X11Session x;
+    TempDir work;
+    std::unique_ptr<ChildProcess> app;
+    XWindow main = 0;
+};
+
 // A file-size limit stands for a full disk: the write stops part way. The
 // system's default answer to a write past the limit is to end the process.
-TEST(GuiHostileSave, AWritePastTheFileSizeLimitFailsWithTheReasonAndKeepsTheOldFile) {
-    X11Session x;
-    ASSERT_TRUE(x.ok()) << "no X display: run the GUI tests under Xvfb";
-    TempDir work;
-    ASSERT_TRUE(LinkProgramPictures(work));
+TEST_F(GuiHostileSave, AWritePastTheFileSizeLimitFailsWithTheReasonAndKeepsTheOldFile) {
     const std::string effect = work.file("effect.plist");
     fs::copy_file(std::string(FW_TESTDATA_DIR) + "/plists/cocos2d-objc/Flower.plist", effect);
     const std::string before = ReadAll(effect);
@@ -45,61 +77,32 @@ TEST(GuiHostileSave, AWritePastTheFileSizeLimitFailsWithTheReasonAndKeepsTheOldF
     const std::set<std::string> names = Names(work.path());
 
     // 2 blocks of 512 bytes: the editor's own small files fit, the plist does not.
-    ChildProcess app("/bin/sh", {"-c", "ulimit -f 2; exec \"$0\" \"$@\"", FW_FLAREWICK_EXE, "effect.plist"},
-                     work.path(), {"FLAREWICK_SERVER=127.0.0.1:1"}, work.file("output.log"));
-    XWindow main = x.waitForWindow("Flarewick(Cocos2dx)", 30);
-    ASSERT_NE(0u, main) << work.read("output.log");
-    usleep(1000000); // the file opens once the window is on screen
-    ASSERT_EQ(Shell("xdotool windowfocus --sync " + std::to_string(main)), 0);
-    Shell("xdotool key ctrl+s");
-
-    XWindow box = x.waitForWindow("警告", 15);
+    start("/bin/sh", {"-c", "ulimit -f 2; exec \"$0\" \"$@\"", FW_FLAREWICK_EXE, "effect.plist"});
+    const XWindow box = save();
     ASSERT_NE(0u, box) << "no failure was reported\n" << work.read("output.log");
-    EXPECT_TRUE(app.running()) << "the write past the limit ended the program";
+    EXPECT_TRUE(app->running()) << "the write past the limit ended the program";
     EXPECT_EQ(ReadAll(effect), before) << "the old file changed";
     std::set<std::string> after = Names(work.path());
     after.erase("output.log");
     after.erase("editor-config.json");
-    std::set<std::string> expected = names;
-    EXPECT_EQ(after, expected) << "a temporary file was left behind";
-
-    x.requestClose(box);
-    for (int i = 0; i < 100 && x.mapped(box); ++i) usleep(50000);
-    x.requestClose(main);
-    ASSERT_TRUE(app.waitExit(15)) << work.read("output.log");
-    EXPECT_EQ(app.exitStatus(), 0) << work.read("output.log");
+    EXPECT_EQ(after, names) << "a temporary file was left behind";
+    closeBoxAndProgram(box);
 }
 
 // The folder of the effect's file goes away while the editor runs: Save
 // (which asks nothing, the object has its file) must not make it again.
-TEST(GuiHostileSave, AFolderDeletedAfterTheFileWasChosenFailsWithTheReason) {
-    X11Session x;
-    ASSERT_TRUE(x.ok()) << "no X display: run the GUI tests under Xvfb";
-    TempDir work;
-    ASSERT_TRUE(LinkProgramPictures(work));
+TEST_F(GuiHostileSave, AFolderDeletedAfterTheFileWasChosenFailsWithTheReason) {
     const std::string folder = work.file("assets");
     fs::create_directory(folder);
     fs::copy_file(std::string(FW_TESTDATA_DIR) + "/plists/cocos2d-objc/Flower.plist", folder + "/effect.plist");
 
-    ChildProcess app(FW_FLAREWICK_EXE, {"assets/effect.plist"}, work.path(), {"FLAREWICK_SERVER=127.0.0.1:1"},
-                     work.file("output.log"));
-    XWindow main = x.waitForWindow("Flarewick(Cocos2dx)", 30);
-    ASSERT_NE(0u, main) << work.read("output.log");
-    usleep(1000000); // the file opens once the window is on screen
+    start(FW_FLAREWICK_EXE, {"assets/effect.plist"});
     fs::remove_all(folder);
-    ASSERT_EQ(Shell("xdotool windowfocus --sync " + std::to_string(main)), 0);
-    Shell("xdotool key ctrl+s");
-
-    XWindow box = x.waitForWindow("警告", 15);
+    const XWindow box = save();
     ASSERT_NE(0u, box) << "no failure was reported\n" << work.read("output.log");
-    EXPECT_TRUE(app.running());
+    EXPECT_TRUE(app->running());
     EXPECT_FALSE(fs::exists(folder)) << "the save made the deleted folder again";
-
-    x.requestClose(box);
-    for (int i = 0; i < 100 && x.mapped(box); ++i) usleep(50000);
-    x.requestClose(main);
-    ASSERT_TRUE(app.waitExit(15)) << work.read("output.log");
-    EXPECT_EQ(app.exitStatus(), 0) << work.read("output.log");
+    closeBoxAndProgram(box);
 }
 
 } // namespace

@@ -43,8 +43,7 @@ void CheckOfferComesAfterTheWindow(int delayMs) {
     EXPECT_LT(mainAt - maps.begin(), boxAt - maps.begin()) << "the box was mapped before the main window";
     EXPECT_EQ(x.transientFor(box), main) << "the box does not belong to the main window";
 
-    x.requestClose(box);
-    for (int i = 0; i < 100 && x.mapped(box); ++i) usleep(50000);
+    EXPECT_TRUE(x.closeAndWait(box, 5)) << "the box did not close";
     x.requestClose(main);
     ASSERT_TRUE(app.waitExit(15)) << work.read("output.log");
     EXPECT_EQ(app.exitStatus(), 0) << work.read("output.log");

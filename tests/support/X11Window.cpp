@@ -10,8 +10,10 @@
 #include <thread>
 
 namespace {
-int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
-}  // namespace
+int IgnoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
+} // namespace
 
 X11Session::X11Session() {
     m_display = XOpenDisplay(nullptr);
@@ -31,8 +33,8 @@ std::string X11Session::title(XWindow w) {
     int format;
     unsigned long count, after;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(m_display, w, netName, 0, 1024, False, utf8, &type, &format, &count,
-                           &after, &data) == Success &&
+    if (XGetWindowProperty(m_display, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) ==
+            Success &&
         data) {
         result.assign(reinterpret_cast<char*>(data), count);
         XFree(data);
@@ -123,11 +125,20 @@ void X11Session::requestClose(XWindow w) {
     XFlush(m_display);
 }
 
+bool X11Session::closeAndWait(XWindow w, double seconds) {
+    requestClose(w);
+    auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (mapped(w)) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
 Screenshot X11Session::grab(int x, int y, int width, int height) {
     Screenshot shot;
-    XImage* img = XGetImage(m_display, DefaultRootWindow(m_display), x, y,
-                            static_cast<unsigned>(width), static_cast<unsigned>(height), AllPlanes,
-                            ZPixmap);
+    XImage* img = XGetImage(m_display, DefaultRootWindow(m_display), x, y, static_cast<unsigned>(width),
+                            static_cast<unsigned>(height), AllPlanes, ZPixmap);
     if (!img) return shot;
     shot.width = width;
     shot.height = height;

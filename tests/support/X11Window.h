@@ -24,7 +24,7 @@ struct Screenshot {
 
 class X11Session {
 public:
-    X11Session();  // opens $DISPLAY; ok() tells whether it worked
+    X11Session(); // opens $DISPLAY; ok() tells whether it worked
     ~X11Session();
     X11Session(const X11Session&) = delete;
     X11Session& operator=(const X11Session&) = delete;
@@ -50,6 +50,9 @@ public:
     XWindow transientFor(XWindow w);
     // Asks the window to close as a window manager would (WM_DELETE_WINDOW).
     void requestClose(XWindow w);
+    // The same, then waits up to `seconds` for it to leave the screen;
+    // false when it is still there.
+    bool closeAndWait(XWindow w, double seconds);
     // Reads a rectangle of the screen (root window coordinates).
     Screenshot grab(int x, int y, int width, int height);
     Screenshot grabWindow(XWindow w);
