@@ -27,6 +27,7 @@
 #include <wx/panel.h>
 #include <wx/propgrid/manager.h>
 #include <wx/sizer.h>
+#include <wx/stockitem.h>
 #include <wx/xrc/xmlres.h>
 
 namespace {
@@ -315,6 +316,18 @@ void MainFrame::OnCharHook(wxKeyEvent& event) {
     if (!DispatchMenuAccelerator(this, event)) event.Skip();
 }
 
+// Entries with stock ids carry the toolkit's English help ("Undo last
+// action"), which it puts back whenever their help is emptied; the status bar
+// shows only help of the editor's own.
+void MainFrame::OnMenuHighlight(wxMenuEvent& event) {
+    const wxMenuItem* item = GetMenuBar() ? GetMenuBar()->FindItem(event.GetMenuId()) : nullptr;
+    if (item && wxIsStockID(item->GetId()) && item->GetHelp() == wxGetStockHelpString(item->GetId())) {
+        DoGiveHelp(wxString(), true);
+        return;
+    }
+    event.Skip();
+}
+
 // Delete removes objects only where objects are what has the focus: the view
 // and the tree, never the grid (whose cells use it for their text).
 bool MainFrame::deleteKeyDeletes() const {
@@ -352,4 +365,5 @@ wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
     // Accelerators must work wherever the focus is, also in controls that
     // keep keys for themselves.
     EVT_CHAR_HOOK(MainFrame::OnCharHook)
+    EVT_MENU_HIGHLIGHT_ALL(MainFrame::OnMenuHighlight)
 wxEND_EVENT_TABLE()

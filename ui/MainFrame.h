@@ -80,6 +80,7 @@ private:
     void OnFrameTimer(wxTimerEvent& event);
     void OnSize(wxSizeEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void OnMenuHighlight(wxMenuEvent& event);
     bool deleteKeyDeletes() const;
 
     wxAuiManager m_mgr;

@@ -133,6 +133,17 @@ TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
     ASSERT_EQ(m_frame->GetIcons().GetIconCount(), 1u);
     EXPECT_TRUE(m_frame->GetIcons().GetIconByIndex(0).IsOk());
 
+    // Pointing at an entry shows the editor's own help, never the toolkit's
+    // English help of a stock entry.
+    for (int id : {int(wxID_UNDO), int(wxID_NEW), int(wxID_OPEN), int(wxID_EXIT), 1002}) {
+        m_frame->SetStatusText(wxS("before"));
+        wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, id);
+        highlight.SetEventObject(m_frame);
+        m_frame->ProcessWindowEvent(highlight);
+        EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(), id == 1002 ? U("设置设计分辨率") : wxString()) << id;
+    }
+    m_frame->SetStatusText(wxString());
+
     wxStatusBar* status = m_frame->GetStatusBar();
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status->GetFieldsCount(), 1);
