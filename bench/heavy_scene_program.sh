@@ -24,7 +24,7 @@ cleanup() {
 }
 trap cleanup EXIT
 start_xvfb 2200x1500x24
-export GSETTINGS_BACKEND=memory FLAREWICK_FRAME_STATS=1
+export GSETTINGS_BACKEND=memory FLAREWICK_FRAME_STATS=1 XDG_STATE_HOME="$WORK/state"
 
 link_resources
 printf '{ "DesignWidth": 1280, "DesignHeight": 1000 }\n' > "$WORK/editor-config.json"

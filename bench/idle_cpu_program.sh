@@ -31,7 +31,7 @@ write_png "$WORK/backdrop.png" 640 960
 fresh_editor() {
   start_xvfb 1600x1200x24
   # No update server: the check fails at once instead of reaching out.
-  start_editor GSETTINGS_BACKEND=memory FLAREWICK_SERVER=127.0.0.1:1
+  start_editor GSETTINGS_BACKEND=memory FLAREWICK_SERVER=127.0.0.1:1 XDG_STATE_HOME="$WORK/state"
   sleep 1
   xdotool windowfocus --sync "$FRAME"
 }

@@ -7,6 +7,11 @@
 
 #include <wx/filename.h>
 
+long EditorObject::nextObjectId() {
+    static long last = 0;
+    return ++last;
+}
+
 EditorObject::~EditorObject() {
     SelectionManager::getInstance()->forget(this);
     if (!treeItem.IsOk() || !theObjectTree) return;

@@ -52,6 +52,10 @@ public:
     // treeLabel; " *" follows while there are unsaved changes.
     wxString rowText() const;
 
+    // Tells this object from every other one of the run, also from one made
+    // later at the same address.
+    const long objectId = nextObjectId();
+
     // The page named "Properties" of the main window's property grid; set by
     // whoever creates the object. Every property the object creates goes here.
     wxPropertyGridPage* propertyPage = nullptr;
@@ -69,4 +73,7 @@ public:
     bool selected = false;
     // A locked object is skipped by picking (its children are not).
     bool locked = false;
+
+private:
+    static long nextObjectId();
 };

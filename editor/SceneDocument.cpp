@@ -4,10 +4,26 @@
 #include "editor/EditorObject.h"
 #include "editor/ObjectTree.h"
 #include "editor/ObjectTreeData.h"
+#include "editor/RecoveryWriter.h"
+
+#include <algorithm>
 
 #include <wx/cmdproc.h>
 #include <wx/menu.h>
+#include <wx/timer.h>
 #include <wx/translation.h>
+
+namespace {
+// A change is kept this long after it, and passes are never closer together.
+const int kRecoveryDelayMs = 1000;
+
+bool SameEntries(const std::vector<RecoveryEntry>& a, const std::vector<RecoveryEntry>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const RecoveryEntry& x, const RecoveryEntry& y) {
+        return x.file == y.file && x.name == y.name && x.originalPath == y.originalPath &&
+               x.texturePath == y.texturePath;
+    });
+}
+} // namespace
 
 SceneDocument* theSceneDocument = nullptr;
 
@@ -48,11 +64,21 @@ private:
     SceneDocument& m_document;
 };
 
+class SceneDocument::RecoveryTimer : public wxTimer {
+public:
+    explicit RecoveryTimer(SceneDocument& document) : m_document(document) {}
+    void Notify() override { m_document.recoveryPass(); }
+
+private:
+    SceneDocument& m_document;
+};
+
 SceneDocument::SceneDocument() : m_history(std::make_unique<History>(*this)) {
     theSceneDocument = this;
 }
 
 SceneDocument::~SceneDocument() {
+    endRecovery();
     if (theSceneDocument == this) theSceneDocument = nullptr;
     m_changed = nullptr;
     m_history->SetEditMenu(nullptr);
@@ -130,5 +156,82 @@ void SceneDocument::changed() {
                 theObjectTree->SetItemText(object->treeItem, text);
         }
     }
+    if (m_recoveryTimer && !m_recoveryTimer->IsRunning()) m_recoveryTimer->StartOnce(kRecoveryDelayMs);
     if (m_changed) m_changed();
+}
+
+// ---- recovery ----
+
+void SceneDocument::startRecovery(const std::string& root, RecoveryContentOf contentOf) {
+    endRecovery();
+    m_recoveryContentOf = std::move(contentOf);
+    m_recovery = std::make_unique<RecoveryWriter>(root);
+    m_recoveryTimer = std::make_unique<RecoveryTimer>(*this);
+    // What is unsaved already is kept too.
+    m_recoveryTimer->StartOnce(kRecoveryDelayMs);
+}
+
+void SceneDocument::setRecoveryFailed(std::function<void(int error)> failed) {
+    if (m_recovery) m_recovery->setFailed(std::move(failed));
+}
+
+void SceneDocument::recoveryPass() {
+    if (!m_recovery) return;
+    RecoverySnapshot snapshot;
+    std::map<long, Recovered> kept;
+    for (EditorObject* object : unsavedObjects()) {
+        auto known = m_recovered.find(object->objectId);
+        Recovered entry;
+        if (known != m_recovered.end()) {
+            entry = known->second;
+        } else {
+            entry.file = std::to_string(++m_recoveryFiles) + ".plist";
+        }
+        if (known == m_recovered.end() || entry.revision != object->revision) {
+            RecoveryContent content = m_recoveryContentOf(*object);
+            snapshot.contents[entry.file] = std::move(content.plist);
+            entry.texturePath = std::move(content.texturePath);
+            entry.revision = object->revision;
+        }
+        entry.name = std::string(object->treeLabel.utf8_str());
+        entry.originalPath = std::string(object->filePath.utf8_str());
+        snapshot.entries.push_back({entry.file, entry.name, entry.originalPath, entry.texturePath});
+        kept[object->objectId] = std::move(entry);
+    }
+    std::vector<RecoveryEntry> before;
+    for (const auto& item : m_recovered)
+        before.push_back({item.second.file, item.second.name, item.second.originalPath, item.second.texturePath});
+    std::vector<RecoveryEntry> after;
+    for (const auto& item : kept)
+        after.push_back({item.second.file, item.second.name, item.second.originalPath, item.second.texturePath});
+    m_recovered = std::move(kept);
+    if (snapshot.contents.empty() && SameEntries(before, after)) return;
+    m_recovery->submit(std::move(snapshot));
+}
+
+bool SceneDocument::writeRecoveryNow() {
+    if (!m_recovery) return false;
+    m_recoveryTimer->Stop();
+    recoveryPass();
+    return m_recovery->flush();
+}
+
+void SceneDocument::keepRecoveryForNextRun() {
+    if (!m_recovery) return;
+    writeRecoveryNow();
+    m_recoveryTimer.reset();
+    m_recovery.reset();
+    m_recovered.clear();
+}
+
+std::string SceneDocument::recoveryFolder() const {
+    return m_recovery ? m_recovery->folderPath() : std::string();
+}
+
+void SceneDocument::endRecovery() {
+    if (!m_recovery) return;
+    m_recoveryTimer.reset();
+    m_recovery->discard();
+    m_recovery.reset();
+    m_recovered.clear();
 }

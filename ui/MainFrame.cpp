@@ -8,6 +8,7 @@
 #include "app/UpdateCheck.h"
 #include "ui/AboutDlg.h"
 #include "ui/ClosePrompt.h"
+#include "ui/CrashRecovery.h"
 #include "ui/CreationCommands.h"
 #include "ui/MainFrameIds.h"
 #include "ui/MenuAccelerators.h"
@@ -64,6 +65,19 @@ MainFrame::MainFrame(wxWindow* parent)
     // The start-up update answer waits until the editor is on screen.
     m_host.whenFirstDrawnOnScreen([this] { ReleaseUpdateAnswers(this); });
     m_host.startPump();
+
+    StartCrashRecovery(this, m_document);
+    // Boxes wait until the window is on screen, and run after the frame that
+    // noticed it: what earlier runs left is offered, then the command line's
+    // files open.
+    m_host.whenFirstDrawnOnScreen([this] {
+        CallAfter([this] {
+            m_startedUp = true;
+            OfferCrashRecovery(this, m_document);
+            m_documents.openFiles(m_startFiles);
+            m_startFiles.clear();
+        });
+    });
 
     m_paneMenu = new wxMenu();
     m_paneMenu->Append(ID_SHOW_OBJECT_PANE, wxString::FromUTF8("对象窗口"));
@@ -154,6 +168,8 @@ bool MainFrame::Destroy() {
     // request still hanging is abandoned.
     DropUpdateAnswers();
     cocos2d::network::HttpClient::destroyInstance();
+    // A normal end: whatever the user decided about unsaved work stands.
+    m_document.endRecovery();
     // Objects die with the scene below; the selection lets go of them first.
     if (m_pgManager) SelectionManager::getInstance()->clearSelection();
     // Objects held by the history go while the engine can still free them.
@@ -164,10 +180,10 @@ bool MainFrame::Destroy() {
 }
 
 void MainFrame::openAtStart(const std::vector<wxString>& paths) {
-    if (paths.empty()) return;
-    // Loading happens after the frame that noticed the window on screen,
-    // not inside it: a notice is a modal box.
-    m_host.whenFirstDrawnOnScreen([this, paths] { CallAfter([this, paths] { m_documents.openFiles(paths); }); });
+    if (m_startedUp)
+        CallAfter([this, paths] { m_documents.openFiles(paths); });
+    else
+        m_startFiles.insert(m_startFiles.end(), paths.begin(), paths.end());
 }
 
 // ---- commands ----
@@ -219,8 +235,11 @@ void MainFrame::OnExit(wxCommandEvent&) {
 }
 
 void MainFrame::OnClose(wxCloseEvent& event) {
-    // A close that cannot be refused (the session ends) asks nothing.
-    if (event.CanVeto() && !ConfirmClose(this, m_document, m_documents)) {
+    // A close that cannot be refused (the session ends) asks nothing; what
+    // is unsaved is then offered at the next start.
+    if (!event.CanVeto()) {
+        if (m_document.hasUnsavedChanges()) m_document.keepRecoveryForNextRun();
+    } else if (!ConfirmClose(this, m_document, m_documents)) {
         event.Veto();
         return;
     }

@@ -11,6 +11,7 @@
 #include <wx/aui/framemanager.h>
 
 #include <memory>
+#include <vector>
 
 class ObjectTree;
 class RecentFiles;
@@ -95,6 +96,9 @@ private:
     ObjectTree* m_objectTree = nullptr;
     wxMenu* m_paneMenu = nullptr; // owned: attached to no menu bar
     ParticleCheckNotice* m_checkNotice = nullptr;
+    // Files of the command line, opened once the window is on screen.
+    std::vector<wxString> m_startFiles;
+    bool m_startedUp = false;
 
     wxDECLARE_EVENT_TABLE();
 };

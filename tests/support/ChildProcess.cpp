@@ -23,6 +23,9 @@ ChildProcess::ChildProcess(const std::string& exe, const std::vector<std::string
         // The editor asks its update server at start-up; tests never let it
         // leave this machine. Port 1 on the loopback refuses at once.
         setenv("FLAREWICK_SERVER", "127.0.0.1:1", 1);
+        // Recovery files of a run a test ends stay with the test's own files.
+        char here[4096];
+        if (getcwd(here, sizeof here)) setenv("XDG_STATE_HOME", (std::string(here) + "/.state").c_str(), 1);
         for (const auto& e : env) putenv(strdup(e.c_str()));
         if (!logFile.empty()) {
             int fd = open(logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

@@ -1,6 +1,7 @@
 // Closing the main window over unsaved effects: the question, its three answers, and the closes that ask nothing.
 #include "MainFrameFixture.h"
 
+#include "editor/SceneDocument.h"
 #include "editor/SelectionManager.h"
 #include "particle/ParticleSystem2DEditor.h"
 #include "ui/MainFrame.h"
@@ -55,6 +56,16 @@ protected:
         return path;
     }
 
+    // The run's recovery folder once it holds a plist; empty if it never does.
+    std::string keptForRecovery() {
+        SceneDocument& document = m_frame->sceneDocument();
+        pumpUntil([&] {
+            return !document.recoveryFolder().empty() &&
+                   std::filesystem::exists(document.recoveryFolder() + "/1.plist");
+        });
+        return document.recoveryFolder();
+    }
+
     bool m_destroyed = false;
 };
 
@@ -80,11 +91,14 @@ TEST_F(GuiClosePrompt, CancelKeepsEditingFromTheMenuAndFromTheTitleBar) {
     EXPECT_EQ(Contents(path), Contents(dataPath("plists/cocos2d-objc/Galaxy.plist")));
 }
 
-TEST_F(GuiClosePrompt, DontSaveClosesAndLeavesTheFilesAsTheyWere) {
+TEST_F(GuiClosePrompt, DontSaveClosesLeavesTheFilesAsTheyWereAndKeepsNothingForRecovery) {
     const std::string path = openAndChange();
+    const std::string kept = keptForRecovery();
+    ASSERT_FALSE(kept.empty()) << "the change was not kept for recovery";
     EXPECT_TRUE(closeWindow(wxID_NO));
     EXPECT_EQ(m_dialogs.boxes.size(), 1u);
     EXPECT_EQ(Contents(path), Contents(dataPath("plists/cocos2d-objc/Galaxy.plist")));
+    EXPECT_FALSE(std::filesystem::exists(kept)) << "a normal close left the recovery folder";
 }
 
 TEST_F(GuiClosePrompt, SaveWritesEachEffectAskingForAFileWhereThereIsNoneThenCloses) {
@@ -115,13 +129,24 @@ TEST_F(GuiClosePrompt, ACancelledChooserOrAFailedSaveKeepsTheWindowOpen) {
     EXPECT_TRUE(m_frame->GetTitle().EndsWith(wxS(" *")));
 }
 
-TEST_F(GuiClosePrompt, AForcedCloseAsksNothing) {
-    command(wxID_NEW);
+// The session ends: nothing may be asked, and the work waits for the next start.
+TEST_F(GuiClosePrompt, AForcedCloseAsksNothingAndLeavesTheUnsavedEffectsForTheNextStart) {
+    openAndChange();
+    const std::string kept = keptForRecovery();
+    ASSERT_FALSE(kept.empty());
+    edit("angle", wxVariant(44.0));
     m_frame->Close(true);
     pump(300);
     EXPECT_TRUE(m_destroyed);
     if (m_destroyed) m_frame = nullptr;
     EXPECT_TRUE(m_dialogs.boxes.empty());
+    // The last edit, made just before the close, is in it too.
+    const std::string written = Contents(kept + "/1.plist");
+    const size_t angle = written.find("<key>angle</key>");
+    ASSERT_NE(angle, std::string::npos);
+    EXPECT_NE(written.substr(angle, 60).find("<real>44.000000</real>"), std::string::npos) << written.substr(angle, 60);
+    // Not for the windows of the tests that follow.
+    std::filesystem::remove_all(kept);
 }
 
 } // namespace

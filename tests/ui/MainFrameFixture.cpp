@@ -97,6 +97,9 @@ void GuiMainFrameFixture::SetUp() {
 
 void GuiMainFrameFixture::TearDown() {
     if (m_frame) {
+        // The test's run ends well: a forced close would otherwise leave
+        // unsaved effects to be offered to the next test's window.
+        m_frame->sceneDocument().endRecovery();
         m_frame->Close(true);
         pump(200);
         wxTheApp->ProcessIdle();

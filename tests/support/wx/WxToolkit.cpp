@@ -8,7 +8,28 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <thread>
+
+namespace {
+// The editor keeps recovery files under the user's state folder; a test
+// process keeps them in a folder of its own, gone when it ends.
+struct PrivateStateFolder {
+    PrivateStateFolder() {
+        char name[] = "/tmp/flarewick-test-state-XXXXXX";
+        if (mkdtemp(name)) {
+            path = name;
+            setenv("XDG_STATE_HOME", name, 1);
+        }
+    }
+    ~PrivateStateFolder() {
+        std::error_code ignored;
+        if (!path.empty()) std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+} // namespace
 
 bool StartToolkit() {
     static bool started = false;
@@ -19,6 +40,7 @@ bool StartToolkit() {
     setenv("GDK_BACKEND", "x11", 0);
     // The file chooser would log dconf warnings without a settings store.
     setenv("GSETTINGS_BACKEND", "memory", 0);
+    static PrivateStateFolder stateFolder;
     wxDisableAsserts();
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv)) return false;
