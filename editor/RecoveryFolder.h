@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-// One object kept for recovery.
+// One object kept for recovery. Paths are the UTF-8 of the toolkit's text
+// for them (see FilePathBytes.h), so that any file name fits in the index.
 struct RecoveryEntry {
     // The plist's name inside the folder ("3.plist").
     std::string file;

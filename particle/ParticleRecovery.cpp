@@ -1,6 +1,7 @@
 // Recovery of particle objects: their plist and picture out, a new object with unsaved changes back.
 #include "particle/ParticleRecovery.h"
 
+#include "editor/FilePathBytes.h"
 #include "editor/RecoveryFolder.h"
 #include "particle/ParticleSystem2DEditor.h"
 #include "particle/PlistDocument.h"
@@ -21,10 +22,11 @@ Texture2D* PictureFor(const ParticleSystem2DEditor& object, const RecoveryEntry&
     FileUtils* files = FileUtils::getInstance();
     TextureCache* cache = Director::getInstance()->getTextureCache();
     const std::string name = std::string(object.textureName.utf8_str());
-    std::vector<std::string> candidates{entry.texturePath};
+    std::vector<std::string> candidates{PathBytes(wxString::FromUTF8(entry.texturePath))};
     if (!name.empty()) {
-        const size_t slash = entry.originalPath.rfind('/');
-        if (slash != std::string::npos) candidates.push_back(entry.originalPath.substr(0, slash + 1) + name);
+        const std::string original = PathBytes(wxString::FromUTF8(entry.originalPath));
+        const size_t slash = original.rfind('/');
+        if (slash != std::string::npos) candidates.push_back(original.substr(0, slash + 1) + name);
         candidates.push_back(files->fullPathForFilename(name));
     }
     for (const std::string& candidate : candidates) {
@@ -41,7 +43,7 @@ SceneDocument::RecoveryContent ParticleRecoveryContent(EditorObject& object) {
     content.plist = PlistDocument::text([&object](wxXmlNode* dict) { object.writeXml(dict); });
     auto* particle = dynamic_cast<ParticleSystem2DEditor*>(&object);
     if (particle && particle->embeddedTexture().empty() && particle->getTexture())
-        content.texturePath = particle->getTexture()->getPath();
+        content.texturePath = PathText(particle->getTexture()->getPath()).utf8_string();
     return content;
 }
 

@@ -1,6 +1,7 @@
 // The particle object's life: construction, creation from templates and plists, texture changes, the written plist.
 #include "particle/ParticleSystem2DEditor.h"
 
+#include "editor/FilePathBytes.h"
 #include "particle/ImageFormatProbe.h"
 #include "particle/ParticleGridValue.h"
 #include "particle/ParticlePlistWriter.h"
@@ -129,7 +130,7 @@ ParticleSystem2DEditor* ParticleSystem2DEditor::createFromFile(const std::string
         delete object;
         return nullptr;
     }
-    object->filePath = wxString::FromUTF8(path);
+    object->filePath = PathText(path);
     object->markSaved();
     object->autorelease();
     return object;
@@ -275,7 +276,7 @@ void ParticleSystem2DEditor::restoreState(const ObjectState& state) {
 bool ParticleSystem2DEditor::changeTexture(const wxString& path) {
     wxString candidate = path;
     candidate.Replace(wxS("\\"), wxS("/"));
-    const std::string file(candidate.utf8_str());
+    const std::string file = PathBytes(candidate);
     Texture2D* texture = nullptr;
     if (ImageFormatProbe::isSupportedImage(file)) texture = Director::getInstance()->getTextureCache()->addImage(file);
     if (!texture) {

@@ -1,6 +1,8 @@
 // Serialises the plist document and writes it into place with the engine's safe writer.
 #include "particle/PlistDocument.h"
 
+#include "editor/FilePathBytes.h"
+
 #include "platform/CCFileReplace.h"
 
 #include <wx/mstream.h>
@@ -29,8 +31,7 @@ bool PlistDocument::save(const Filler& fill, const wxString& path, int* error) {
     if (!path.empty()) {
         const std::string bytes = text(fill);
         // Serialising into memory fails only when memory runs out.
-        why = bytes.empty() ? ENOMEM
-                            : cocos2d::replaceFileContents(std::string(path.utf8_str()), bytes.data(), bytes.size());
+        why = bytes.empty() ? ENOMEM : cocos2d::replaceFileContents(PathBytes(path), bytes.data(), bytes.size());
     }
     if (error) *error = why;
     return why == 0;

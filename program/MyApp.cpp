@@ -3,6 +3,7 @@
 
 #include "app/EditorConfig.h"
 #include "app/UpdateCheck.h"
+#include "editor/FilePathBytes.h"
 #include "editor/PropertyExtention.h"
 #include "ui/MainFrame.h"
 
@@ -14,13 +15,34 @@
 #include <wx/msgdlg.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 #include <wx/xrc/xh_ribbon.h>
 #include <wx/xrc/xmlres.h>
 
 namespace {
 int g_startUpExitStatus = -1;
+std::vector<std::string> g_arguments;
+
+// The file names among the arguments: all but the options, and everything after "--".
+std::vector<std::string> FileArguments() {
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (size_t i = 1; i < g_arguments.size(); ++i) {
+        const std::string& argument = g_arguments[i];
+        if (!optionsEnded && argument == "--")
+            optionsEnded = true;
+        else if (optionsEnded || argument.size() < 2 || argument[0] != '-')
+            files.push_back(argument);
+    }
+    return files;
+}
 const char* const kVersion = "1.7";
 } // namespace
+
+void MyApp::keepArguments(int argc, char** argv) {
+    g_arguments.assign(argv, argv + argc);
+}
 
 int MyApp::startUpExitStatus() {
     return g_startUpExitStatus;
@@ -40,8 +62,8 @@ bool MyApp::OnCmdLineParsed(wxCmdLineParser& parser) {
         g_startUpExitStatus = 0;
         return false;
     }
-    for (size_t i = 0; i < parser.GetParamCount(); ++i) {
-        wxFileName file(parser.GetParam(i));
+    for (const std::string& name : FileArguments()) {
+        wxFileName file(PathText(name));
         file.MakeAbsolute();
         m_files.push_back(file.GetFullPath());
     }

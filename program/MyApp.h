@@ -17,6 +17,10 @@ public:
     bool OnCmdLineHelp(wxCmdLineParser& parser) override;
     bool OnCmdLineError(wxCmdLineParser& parser) override;
 
+    // The command line as the system gave it: the toolkit drops arguments
+    // its locale cannot convert, file names with them included.
+    static void keepArguments(int argc, char** argv);
+
     // The process's exit status when start-up ends before the editor runs
     // (help, version, a wrong option); -1 when it did not.
     static int startUpExitStatus();

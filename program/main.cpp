@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     wxDisableAsserts();
     wxLog::SetLogLevel(wxLOG_Info);
+    MyApp::keepArguments(argc, argv);
     const int status = wxEntry(argc, argv);
     return MyApp::startUpExitStatus() >= 0 ? MyApp::startUpExitStatus() : status;
 }

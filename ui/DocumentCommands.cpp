@@ -1,6 +1,7 @@
 // Open, Save and Save As: choosing the path, loading particle files and backgrounds, writing the plist.
 #include "ui/DocumentCommands.h"
 
+#include "editor/FilePathBytes.h"
 #include "editor/RegisterEditorObject.h"
 #include "editor/SceneDocument.h"
 #include "editor/SelectionManager.h"
@@ -31,7 +32,7 @@ void Notice(const wxString& text, const char* caption) {
 }
 
 std::string Narrow(const wxString& path) {
-    return std::string(path.utf8_str());
+    return PathBytes(path);
 }
 
 // Why the engine gave no particle system for path, as far as the engine's

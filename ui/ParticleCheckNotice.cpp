@@ -1,6 +1,7 @@
 // The particle-file notice: runs the game-behaviour checks and shows their findings in Chinese.
 #include "ui/ParticleCheckNotice.h"
 
+#include "editor/FilePathBytes.h"
 #include "tools/particle-check/ParticleCheckTexts.h"
 #include "tools/particle-check/ParticleChecker.h"
 
@@ -39,7 +40,7 @@ ParticleCheckNotice::ParticleCheckNotice(wxWindow* parent, wxAuiManager& mgr) : 
 }
 
 void ParticleCheckNotice::checkFile(const wxString& path) {
-    const std::vector<ParticleFinding> findings = ParticleChecker().checkFile(std::string(path.utf8_str()));
+    const std::vector<ParticleFinding> findings = ParticleChecker().checkFile(PathBytes(path));
     if (findings.empty()) {
         m_summaries.erase(path);
         m_message.clear();
@@ -49,7 +50,8 @@ void ParticleCheckNotice::checkFile(const wxString& path) {
     const wxString summary = wxString::FromUTF8(ParticleCheckTexts::summaryZh(findings).c_str());
     m_summaries[path] = summary;
     m_message = summary + wxS("  ") + path;
-    for (const ParticleFinding& f : findings) m_message << wxS("\n• ") << wxString::FromUTF8(f.messageZh.c_str());
+    // A finding may quote a file name whose bytes are not UTF-8.
+    for (const ParticleFinding& f : findings) m_message << wxS("\n• ") << PathText(f.messageZh);
     m_text->SetLabel(m_message);
     // The notice spans the column of the engine view; lines wrap inside it,
     // beside the close button.

@@ -1,6 +1,7 @@
 // Crash recovery in the real program: an edit kept on disk, kill -9, the offer at the next start, and its answers.
 #include "ChildProcess.h"
 #include "ProgramFolder.h"
+#include "ProgramGrid.h"
 #include "TempDir.h"
 #include "X11Window.h"
 
@@ -82,14 +83,7 @@ protected:
     void newEffectWithSpeed(XWindow window) {
         key(window, "ctrl+n");
         usleep(800000);
-        int left = 0, top = 0, width = 0, height = 0;
-        ASSERT_TRUE(x.geometry(window, left, top, width, height));
-        // The value cell of the row, in the window's default layout.
-        Shell("xdotool mousemove " + std::to_string(left + 1125) + " " + std::to_string(top + 315) + " click 1");
-        usleep(400000);
-        Shell("xdotool key ctrl+a");
-        Shell("xdotool type --delay 20 123");
-        Shell("xdotool key Return");
+        ASSERT_TRUE(TypeIntoSpeedRow(x, window, "123"));
     }
     // The folder's single kept plist once it says what `has` says.
     bool waitForKept(const std::string& folder, const std::string& has) {
@@ -122,7 +116,7 @@ TEST_F(GuiCrashRecovery, AKilledRunsEditIsRestoredAtTheNextStartWhileASecondRunK
     newEffectWithSpeed(crashed.window);
     const std::string crashedFolder = folderOf(*crashed.process);
     ASSERT_TRUE(waitForKept(crashedFolder, "<real>123.000000</real>")) << "the edit was not kept\n"
-                                                                << ReadAll(crashedFolder + "/1.plist");
+                                                                       << ReadAll(crashedFolder + "/1.plist");
     fs::copy_file(crashedFolder + "/1.plist", work.file("kept.plist"));
     crashed.process->kill();
 
