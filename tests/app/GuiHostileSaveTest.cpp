@@ -42,9 +42,9 @@ protected:
     }
     // Starts `exe` with `args` (the program itself, or a shell that sets a
     // limit first) and waits until the window is up with the file open.
-    void start(const std::string& exe, const std::vector<std::string>& args) {
-        app = std::make_unique<ChildProcess>(
-            exe, args, work.path(), std::vector<std::string>{"FLAREWICK_SERVER=127.0.0.1:1"}, work.file("output.log"));
+    void start(const std::string& exe, const std::vector<std::string>& args,
+               const std::vector<std::string>& env = {"FLAREWICK_SERVER=127.0.0.1:1"}) {
+        app = std::make_unique<ChildProcess>(exe, args, work.path(), env, work.file("output.log"));
         main = x.waitForWindow("Flarewick(Cocos2dx)", 30);
         ASSERT_NE(0u, main) << work.read("output.log");
         usleep(1000000); // the file opens once the window is on screen
@@ -142,29 +142,31 @@ TEST_F(GuiHostileSave, AFolderWithoutWritePermissionFailsWithTheReasonAndKeepsTh
     const std::string before = ReadAll(effect);
     // The file itself may be written; only the folder refuses new names.
     fs::permissions(effect, fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec));
-    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
-    // The other user needs the work folder, its state folder and the display.
-    const std::string nobody = "65534";
-    fs::permissions(work.path(), fs::perms::all);
-    fs::create_directories(work.file(".state"));
-    fs::create_directories(work.file("home"));
-    ASSERT_EQ(Shell("chown " + nobody + ":" + nobody + " " + work.file(".state") + " " + work.file("home")), 0);
-    std::vector<std::string> env{"HOME=" + work.file("home"), "FLAREWICK_SERVER=127.0.0.1:1"};
-    if (const char* cookie = std::getenv("XAUTHORITY")) {
-        fs::copy_file(cookie, work.file("xauthority"));
-        fs::permissions(work.file("xauthority"),
-                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-        env.push_back("XAUTHORITY=" + work.file("xauthority"));
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                               fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+    if (geteuid() != 0) {
+        fs::permissions(folder, readOnly);
+        start(FW_FLAREWICK_EXE, {"locked/effect.plist"});
+    } else {
+        // Root may write anywhere: the editor runs as another user, who
+        // needs the work folder, a state folder, a home and the display.
+        fs::permissions(folder, readOnly | fs::perms::owner_write);
+        const std::string nobody = "65534";
+        fs::permissions(work.path(), fs::perms::all);
+        fs::create_directories(work.file(".state"));
+        fs::create_directories(work.file("home"));
+        ASSERT_EQ(Shell("chown " + nobody + ":" + nobody + " " + work.file(".state") + " " + work.file("home")), 0);
+        std::vector<std::string> env{"HOME=" + work.file("home"), "FLAREWICK_SERVER=127.0.0.1:1"};
+        if (const char* cookie = std::getenv("XAUTHORITY")) {
+            fs::copy_file(cookie, work.file("xauthority"));
+            fs::permissions(work.file("xauthority"),
+                            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+            env.push_back("XAUTHORITY=" + work.file("xauthority"));
+        }
+        start("/usr/bin/setpriv",
+              {"--reuid=" + nobody, "--regid=" + nobody, "--clear-groups", FW_FLAREWICK_EXE, "locked/effect.plist"},
+              env);
     }
-    app = std::make_unique<ChildProcess>("/usr/bin/setpriv",
-                                         std::vector<std::string>{"--reuid=" + nobody, "--regid=" + nobody,
-                                                                  "--clear-groups", FW_FLAREWICK_EXE,
-                                                                  "locked/effect.plist"},
-                                         work.path(), env, work.file("output.log"));
-    main = x.waitForWindow("Flarewick(Cocos2dx)", 30);
-    ASSERT_NE(0u, main) << work.read("output.log");
-    usleep(1000000);
     edit();
 
     const XWindow box = save();
@@ -175,6 +177,7 @@ TEST_F(GuiHostileSave, AFolderWithoutWritePermissionFailsWithTheReasonAndKeepsTh
     EXPECT_TRUE(waitForTitle(true)) << "a failed save cleared the unsaved mark";
     forceClose();
     ASSERT_TRUE(app->waitExit(15)) << work.read("output.log");
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
 }
 
 // Spaces, Chinese and a byte that is no UTF-8 in the folder's name: the file
