@@ -2,23 +2,16 @@
 // with the tree, the selected page and the next frame as the user sees them. Run under xvfb-run.
 #include <benchmark/benchmark.h>
 
-#include "support/OffscreenGLView.h"
+#include "lib/EditorHarness.h"
 
-#include "editor/ObjectTree.h"
-#include "editor/PropertyExtention.h"
 #include "editor/RegisterEditorObject.h"
 #include "editor/SceneDocument.h"
 #include "editor/SelectionManager.h"
 #include "particle/ParticleSystem2DEditor.h"
 
-#include "2d/CCScene.h"
 #include "base/CCDirector.h"
 
 #include <wx/app.h>
-#include <wx/frame.h>
-#include <wx/init.h>
-#include <wx/propgrid/manager.h>
-#include <wx/sizer.h>
 
 #include <cstdlib>
 
@@ -34,35 +27,8 @@ struct Editor {
     bool ready = false;
 
     Editor() {
-        if (!std::getenv("DISPLAY")) return;
-        static int argc = 1;
-        static char name[] = "bench_undo_delete";
-        static char* argv[] = {name, nullptr};
-        setenv("GDK_BACKEND", "x11", 0);
-        wxApp::SetInstance(new wxApp);
-        if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) return;
-        RegisterPropertyExtensions();
-        auto* frame = new wxFrame(nullptr, wxID_ANY, wxS("bench"), wxDefaultPosition, wxSize(600, 900));
-        auto* sizer = new wxBoxSizer(wxHORIZONTAL);
-        auto* tree = new ObjectTree(frame, wxDefaultPosition, wxSize(200, 900));
-        tree->AddRoot(wxS("Objects"));
-        auto* manager = new wxPropertyGridManager(frame, wxID_ANY, wxDefaultPosition, wxSize(400, 900),
-                                                  wxPG_SPLITTER_AUTO_CENTER | wxPG_DESCRIPTION);
-        manager->AddPage(wxS("Properties"));
-        sizer->Add(tree, 0, wxEXPAND);
-        sizer->Add(manager, 1, wxEXPAND);
-        frame->SetSizer(sizer);
-        frame->Show();
-        SelectionManager::getInstance()->propertyManager = manager;
-        document = new SceneDocument();
-
-        OffscreenGLView* view = OffscreenGLView::create(1280, 1000);
-        if (!view) return;
-        Director::getInstance()->setOpenGLView(view);
-        view->setDesignResolutionSize(1280, 1000, ResolutionPolicy::SHOW_ALL);
-        Director::getInstance()->runWithScene(Scene::create());
-        // The scene runs from the first frame on.
-        Director::getInstance()->mainLoop(1.0f / 60.0f);
+        document = StartEditorHarness();
+        if (!document) return;
         effect = ParticleSystem2DEditor::createFromFile(FW_SOURCE_DIR "/tests/data/plists/cocos2d-objc/Galaxy.plist");
         if (!effect || effect->embeddedTexture().empty()) return;
         if (!RegisterEditorObject(effect, wxS("Particle2D"))) return;
