@@ -5,16 +5,27 @@
 #include <json/writer.h>
 
 #include "platform/CCFileReplace.h"
+#include "platform/CCRunTimeFiles.h"
 
 #include <cerrno>
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstdio>
 #include <memory>
 #include <sys/stat.h>
 
 Json::Value EditorConfig(Json::objectValue);
 const char* const kEditorConfigFile = "editor-config.json";
+
+std::string EditorConfigPath() {
+    if (cocos2d::runTimeFolder().empty()) return kEditorConfigFile;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string base =
+        config && config[0] == '/' ? std::string(config) : std::string(home && home[0] ? home : "/tmp") + "/.config";
+    return base + "/flarewick/" + kEditorConfigFile;
+}
 
 namespace {
 
@@ -118,6 +129,13 @@ std::string WriteEditorConfigText(const Json::Value& doc) {
 }
 
 int SaveEditorConfig(const ConfigChange& change, const std::string& path) {
+    // The installed program's folder under the user's configuration is made
+    // on the first change; any other folder must be there already.
+    if (path == EditorConfigPath() && path != kEditorConfigFile) {
+        const std::string folder = path.substr(0, path.rfind('/'));
+        mkdir(folder.substr(0, folder.rfind('/')).c_str(), 0700);
+        mkdir(folder.c_str(), 0700);
+    }
     Json::Value doc;
     int error = ReadForChange(path, doc);
     if (!error) {

@@ -13,11 +13,16 @@ extern Json::Value EditorConfig;
 
 // Name of the configuration file, relative to the working directory.
 extern const char* const kEditorConfigFile;
+// Where the configuration is kept: kEditorConfigFile in the working directory
+// when the program runs from a folder with its run-time files (a checkout),
+// else "$XDG_CONFIG_HOME/flarewick/" (by default "~/.config/flarewick/")
+// for an installed program started from anywhere.
+std::string EditorConfigPath();
 
 // Fills EditorConfig from `path` when the file exists, with a tolerant reader:
 // comments are allowed and whatever parsed before an error is kept. Returns
 // true when the file existed.
-bool LoadEditorConfig(const std::string& path = kEditorConfigFile);
+bool LoadEditorConfig(const std::string& path = EditorConfigPath());
 
 // The reader's tolerance for the configuration file and the update server's
 // answer: comments and dropped values allowed, errors collected and ignored.
@@ -33,7 +38,7 @@ using ConfigChange = std::function<void(Json::Value& doc)>;
 // the errno value why the file could not be written: the change is then made
 // to EditorConfig alone and the file stays as it was. A file that the reader
 // could not fully understand is first copied to "<path>.bak".
-int SaveEditorConfig(const ConfigChange& change, const std::string& path = kEditorConfigFile);
+int SaveEditorConfig(const ConfigChange& change, const std::string& path = EditorConfigPath());
 
 // The changes the dialogs make: one work path added at the end of
 // "WorkPathes" (unless listed) or removed from it, and the design size.

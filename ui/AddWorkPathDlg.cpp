@@ -2,6 +2,7 @@
 #include "ui/AddWorkPathDlg.h"
 
 #include "app/EditorConfig.h"
+#include "editor/FilePathBytes.h"
 #include "ui/WriteFailure.h"
 
 #include <wx/dirdlg.h>
@@ -60,7 +61,7 @@ AddWorkPathDlg::AddWorkPathDlg(wxWindow* parent, wxWindowID, const wxString& tit
 void AddWorkPathDlg::RestoreStoredPaths() {
     // Only a configuration that came from the file counts; an empty document
     // in memory means there was none.
-    if (!wxFileName::FileExists(kEditorConfigFile)) return;
+    if (!wxFileName::FileExists(PathText(EditorConfigPath()))) return;
     wxArrayString entries;
     for (const std::string& path : ReadWorkPaths(EditorConfig)) {
         entries.Add(wxString::FromUTF8(path));

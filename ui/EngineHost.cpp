@@ -17,6 +17,7 @@
 #include "base/CCScheduler.h"
 #include "platform/CCCommon.h"
 #include "platform/CCFileUtils.h"
+#include "platform/CCRunTimeFiles.h"
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
@@ -76,7 +77,7 @@ bool EngineHost::start() {
     m_glView->setDesignResolutionSize(static_cast<float>(m_designWidth), static_cast<float>(m_designHeight),
                                       ResolutionPolicy::SHOW_ALL);
     m_glView->retain();
-    FileUtils::getInstance()->addSearchPath("./res/", false);
+    FileUtils::getInstance()->addSearchPath(runTimeFolder().empty() ? "./res/" : runTimeFile("res/"), false);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The editor's main window: construction order, the panes, the event table and the close sequence.
 #include "ui/MainFrame.h"
 
+#include "editor/FilePathBytes.h"
 #include "editor/ObjectTree.h"
 #include "editor/PropertyValue.h"
 #include "editor/SelectionManager.h"
@@ -20,6 +21,7 @@
 #include "view/wxCCGLViewImpl.h"
 
 #include "network/HttpClient.h"
+#include "platform/CCRunTimeFiles.h"
 
 #include <wx/artprov.h>
 #include <wx/aui/auibar.h>
@@ -43,7 +45,7 @@ MainFrame::MainFrame(wxWindow* parent)
       m_addWorkPathDlg(this, wxID_ANY, wxString::FromUTF8("添加工作目录"), wxDefaultPosition, wxSize(358, 256)),
       m_host(this),
       m_documents(this, m_host) {
-    SetIcon(wxIcon(wxS("rc/Icon.ico"), wxBITMAP_TYPE_ICO));
+    SetIcon(wxIcon(PathText(cocos2d::runTimeFile("rc/Icon.ico")), wxBITMAP_TYPE_ICO));
     m_recentFiles = std::make_unique<RecentFiles>(this, m_menuRecentFiles);
     m_documents.setFileUsed([this](const wxString& path) { m_recentFiles->add(path); });
     fillCreationMenus();

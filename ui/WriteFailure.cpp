@@ -1,6 +1,8 @@
 // Reasons for failed writes in the user's words, and the notice for a configuration file that was not written.
 #include "ui/WriteFailure.h"
 
+#include "editor/FilePathBytes.h"
+
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
@@ -47,7 +49,7 @@ wxString WriteFailureReason(int error) {
 bool StoreConfigChange(wxWindow* parent, const ConfigChange& change) {
     const int error = SaveEditorConfig(change);
     if (error == 0) return true;
-    wxFileName file(wxString::FromUTF8(kEditorConfigFile));
+    wxFileName file(PathText(EditorConfigPath()));
     file.MakeAbsolute();
     const wxString message = Translated("配置文件保存失败！") + wxS("\n") + file.GetFullPath() + wxS("\n") +
                              WriteFailureReason(error) + wxS("\n") + Translated("这次的更改只在本次运行中有效。");

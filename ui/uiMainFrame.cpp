@@ -1,7 +1,10 @@
 // Layout of the main window: the menus and tools come from tables that one builder each walks.
 #include "ui/uiMainFrame.h"
 
+#include "editor/FilePathBytes.h"
 #include "ui/MainFrameIds.h"
+
+#include "platform/CCRunTimeFiles.h"
 
 #include <wx/aui/auibar.h>
 #include <wx/bitmap.h>
@@ -40,7 +43,7 @@ namespace {
 // Icons are files of the installation, found from the working directory; a
 // missing one leaves its entry without a picture.
 wxBitmap LoadIcon(const char* file) {
-    return file ? wxBitmap(wxString::FromUTF8(file), wxBITMAP_TYPE_ANY) : wxBitmap();
+    return file ? wxBitmap(PathText(cocos2d::runTimeFile(file)), wxBITMAP_TYPE_ANY) : wxBitmap();
 }
 
 } // namespace

@@ -1,12 +1,15 @@
 // wxGLViewImpl's input bridge: mouse events into the engine, picking and dragging the selection, the context menu.
 #include "view/wxCCGLViewImpl.h"
 
+#include "editor/FilePathBytes.h"
+
 #include "editor/SelectionManager.h"
 #include "view/GLViewMath.h"
 
 #include "base/CCDirector.h"
 #include "base/CCEventDispatcher.h"
 #include "base/CCEventMouse.h"
+#include "platform/CCRunTimeFiles.h"
 
 #include <wx/bitmap.h>
 #include <wx/event.h>
@@ -32,7 +35,7 @@ EventMouse::MouseButton EngineButton(int toolkitButton) {
 // Menu pictures are files of the installation; a missing one leaves the
 // entry without a picture.
 wxBitmap MenuPicture(const char* file) {
-    return wxBitmap(wxString::FromUTF8(file), wxBITMAP_TYPE_ANY);
+    return wxBitmap(PathText(cocos2d::runTimeFile(file)), wxBITMAP_TYPE_ANY);
 }
 
 const char* const kExamples[] = {"Flower", "Fire",  "Fireworks", "Explosion", "Galaxy", "Meteor",
