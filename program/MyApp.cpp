@@ -12,9 +12,11 @@
 #include <wx/cmdline.h>
 #include <wx/filename.h>
 #include <wx/image.h>
+#include <wx/msgout.h>
 #include <wx/msgdlg.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 #include <wx/xrc/xh_ribbon.h>
@@ -38,6 +40,9 @@ std::vector<std::string> FileArguments() {
     return files;
 }
 const char* const kVersion = "1.7";
+void DescribeCommandLine(wxCmdLineParser& parser);
+void PrintUsage(wxCmdLineParser& parser);
+void PrintUsageLine();
 } // namespace
 
 void MyApp::keepArguments(int argc, char** argv) {
@@ -48,13 +53,57 @@ int MyApp::startUpExitStatus() {
     return g_startUpExitStatus;
 }
 
+int MyApp::answerCommandLine(int argc, char** argv) {
+    bool options = false;
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        if (argv[i][0] == '-' && argv[i][1] != '\0') options = true;
+    if (!options) return -1;
+    // Before the toolkit starts: asking for help needs no display. The
+    // parser's complaint goes to standard error.
+    wxMessageOutputStderr complaints;
+    wxMessageOutput* const previous = wxMessageOutput::Set(&complaints);
+    wxCmdLineParser parser(argc, argv);
+    DescribeCommandLine(parser);
+    const int parsed = parser.Parse(false);
+    wxMessageOutput::Set(previous);
+    switch (parsed) {
+    case -1:
+        PrintUsage(parser);
+        return 0;
+    case 0:
+        if (!parser.Found("version")) return -1;
+        std::printf("Flarewick %s\n", kVersion);
+        return 0;
+    default:
+        PrintUsageLine();
+        return 2;
+    }
+}
+
 void MyApp::OnInitCmdLine(wxCmdLineParser& parser) {
+    DescribeCommandLine(parser);
+}
+
+namespace {
+void DescribeCommandLine(wxCmdLineParser& parser) {
     parser.SetLogo(wxString::FromUTF8("Flarewick ") + kVersion);
     parser.AddSwitch("h", "help", wxGetTranslation(wxString::FromUTF8("显示用法并退出")), wxCMD_LINE_OPTION_HELP);
     parser.AddLongSwitch("version", wxGetTranslation(wxString::FromUTF8("显示版本号并退出")));
     parser.AddParam(wxGetTranslation(wxString::FromUTF8("文件")), wxCMD_LINE_VAL_STRING,
                     wxCMD_LINE_PARAM_OPTIONAL | wxCMD_LINE_PARAM_MULTIPLE);
 }
+
+void PrintUsage(wxCmdLineParser& parser) {
+    std::printf("%s", static_cast<const char*>(parser.GetUsageString().utf8_str()));
+}
+
+// The parser has said what was wrong; one line says what is right.
+void PrintUsageLine() {
+    std::fprintf(
+        stderr, "%s\n",
+        wxGetTranslation(wxString::FromUTF8("用法：flarewick [--help] [--version] [文件...]")).utf8_str().data());
+}
+} // namespace
 
 bool MyApp::OnCmdLineParsed(wxCmdLineParser& parser) {
     if (parser.Found("version")) {
@@ -71,16 +120,13 @@ bool MyApp::OnCmdLineParsed(wxCmdLineParser& parser) {
 }
 
 bool MyApp::OnCmdLineHelp(wxCmdLineParser& parser) {
-    std::printf("%s", static_cast<const char*>(parser.GetUsageString().utf8_str()));
+    PrintUsage(parser);
     g_startUpExitStatus = 0;
     return false;
 }
 
-bool MyApp::OnCmdLineError(wxCmdLineParser& parser) {
-    // The parser has said what was wrong; one line says what is right.
-    std::fprintf(
-        stderr, "%s\n",
-        wxGetTranslation(wxString::FromUTF8("用法：flarewick [--help] [--version] [文件...]")).utf8_str().data());
+bool MyApp::OnCmdLineError(wxCmdLineParser&) {
+    PrintUsageLine();
     g_startUpExitStatus = 2;
     return false;
 }

@@ -20,6 +20,9 @@ public:
     // The command line as the system gave it: the toolkit drops arguments
     // its locale cannot convert, file names with them included.
     static void keepArguments(int argc, char** argv);
+    // Answers --help, --version and a wrong option before any window or
+    // display is needed: the exit status, or -1 when the editor is to start.
+    static int answerCommandLine(int argc, char** argv);
 
     // The process's exit status when start-up ends before the editor runs
     // (help, version, a wrong option); -1 when it did not.

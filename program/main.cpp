@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     wxDisableAsserts();
     wxLog::SetLogLevel(wxLOG_Info);
+    const int answered = MyApp::answerCommandLine(argc, argv);
+    if (answered >= 0) return answered;
     MyApp::keepArguments(argc, argv);
     const int status = wxEntry(argc, argv);
     return MyApp::startUpExitStatus() >= 0 ? MyApp::startUpExitStatus() : status;

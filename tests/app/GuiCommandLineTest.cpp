@@ -20,10 +20,11 @@ struct Ended {
     std::string output;
 };
 
-// Runs the program to its end (it must end by itself) with args.
+// Runs the program to its end (it must end by itself) with args, and no
+// display: a terminal over ssh, or a packaging script.
 Ended RunToEnd(const std::vector<std::string>& args) {
     TempDir work;
-    ChildProcess app(FW_FLAREWICK_EXE, args, work.path(), {}, work.file("output.log"));
+    ChildProcess app(FW_FLAREWICK_EXE, args, work.path(), {"DISPLAY=", "WAYLAND_DISPLAY="}, work.file("output.log"));
     Ended run;
     if (!app.waitExit(30)) return run;
     run.status = app.exitStatus();
@@ -31,7 +32,7 @@ Ended RunToEnd(const std::vector<std::string>& args) {
     return run;
 }
 
-TEST(GuiCommandLine, HelpAndVersionPrintAndEndAWrongOptionEndsWithStatus2) {
+TEST(GuiCommandLine, HelpAndVersionPrintAndEndAWrongOptionEndsWithStatus2WithoutADisplay) {
     Ended help = RunToEnd({"--help"});
     EXPECT_EQ(help.status, 0) << help.output;
     EXPECT_NE(help.output.find("--version"), std::string::npos) << help.output;
