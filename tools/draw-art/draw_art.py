@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-# Draws the editor's run-time pictures (rc/ menu and tool bitmaps, rc/Icon.ico, res/ textures) with the standard library only.
+# Draws the editor's run-time pictures (rc/ menu and tool bitmaps, rc/Icon.ico, res/ textures) and its desktop icon with the standard library only.
 """Usage: draw_art.py REPOSITORY_ROOT
 
 Every picture is a list of shapes given as signed distance functions in pixel
@@ -510,6 +510,10 @@ def write(path, data):
     os.replace(tmp, path)
 
 
+APP_ID = "org.flarewick.Flarewick"
+APP_ICON_SIZES = (16, 32, 48, 128, 256)
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
@@ -525,6 +529,11 @@ def main():
     write(os.path.join(rc, "Icon.ico"), ico_bytes([draw_icon(n) for n in (16, 32, 48)]))
     write(os.path.join(res, "particle-fire.png"), png_bytes(draw_particle_fire()))
     write(os.path.join(res, "Sprite.png"), png_bytes(draw_sprite()))
+    # The desktop's application icon, in the sizes of the hicolor theme.
+    for n in APP_ICON_SIZES:
+        folder = os.path.join(root, "desktop", "icons", "hicolor", "%dx%d" % (n, n), "apps")
+        os.makedirs(folder, exist_ok=True)
+        write(os.path.join(folder, APP_ID + ".png"), png_bytes(draw_icon(n)))
 
 
 if __name__ == "__main__":
