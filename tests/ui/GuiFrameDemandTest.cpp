@@ -113,7 +113,7 @@ TEST_F(GuiFrameDemand, StillScenesDrawNothingUntilSomethingChanges) {
     command(ID_EXAMPLE_FIRST + 3);
     m_watched = selectedSystem();
     ASSERT_NE(m_watched, nullptr);
-    m_watched->setLife(0.6f);
+    m_watched->setLife(1.2f);
     m_watched->setLifeVar(0);
     ASSERT_TRUE(pumpUntil([&] { return !m_watched->isActive() && m_watched->getParticleCount() == 0; }, 5));
     EXPECT_GE(m_framesWithParticles, 3) << "the live explosion was not drawn as it played";
