@@ -26,13 +26,15 @@ ALLOWED = {
     # Configuration, update check and the engine's application delegate sit
     # below the main window, which reads them; the program's entry sits on top.
     "app": {"engine", "app", "toolkit"},
-    "ui": {"engine", "editor", "particle", "view", "app", "ui", "tools", "toolkit"},
-    "program": {"engine", "editor", "particle", "view", "app", "ui", "program", "tools", "toolkit"},
-    "tools": {"engine", "tools"},
+    # Offscreen rendering builds on the engine alone; the tools and the editor use it.
+    "render": {"engine", "render"},
+    "ui": {"engine", "editor", "particle", "view", "app", "ui", "tools", "render", "toolkit"},
+    "program": {"engine", "editor", "particle", "view", "app", "ui", "program", "tools", "render", "toolkit"},
+    "tools": {"engine", "tools", "render"},
     # Benchmarks measure the editor's own paths too (a page built on a grid).
-    "bench": {"engine", "editor", "particle", "view", "bench", "toolkit"},
+    "bench": {"engine", "editor", "particle", "view", "render", "bench", "toolkit"},
 }
-OURS = {"editor", "particle", "view", "app", "ui", "program", "tools"}
+OURS = {"editor", "particle", "view", "app", "ui", "program", "tools", "render"}
 TOOLKIT_PREFIXES = ("wx/", "gtk/", "gdk/")
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".c")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')

@@ -33,7 +33,9 @@ class CheckLayersTest(unittest.TestCase):
             "particle/P.h": '#include "editor/EditorNode.h"\n#include "cocos2d.h"\n',
             "view/V.h": '#include "editor/EditorNode.h"\n#include <gtk/gtk.h>\n',
             "ui/MainFrame.h": '#include "particle/P.h"\n#include "view/V.h"\n#include "app/A.h"\n',
-            "tools/t/main.cpp": '#include "2d/CCNode.h"\n#include "Report.h"\n',
+            "tools/t/main.cpp": '#include "2d/CCNode.h"\n#include "Report.h"\n#include "render/R.h"\n',
+            "render/R.h": '#include "2d/CCNode.h"\n#include "Frames.h"\n',
+            "ui/Export.cpp": '#include "render/R.h"\n',
             "app/A.h": '#include "base/CCDirector.h"\n#include <wx/string.h>\n',
             "program/MyApp.cpp": '#include "ui/MainFrame.h"\n#include "app/A.h"\n#include "editor/EditorNode.h"\n',
         })
@@ -51,6 +53,7 @@ class CheckLayersTest(unittest.TestCase):
             "tools/t/main.cpp": '#include <wx/app.h>\n',
             "app/UpdateCheck.cpp": '#include "ui/MainFrame.h"\n',
             "ui/MainFrame.cpp": '#include "program/MyApp.h"\n',
+            "render/R.cpp": '#include <wx/image.h>\n#include "editor/EditorNode.h"\n',
         })
         result = self.run_checker(root)
         self.assertEqual(result.returncode, 1)
@@ -62,9 +65,11 @@ class CheckLayersTest(unittest.TestCase):
                          "engine/base/CCRef.h:1: engine/ may not include editor/EditorNode.h",
                          "tools/t/main.cpp:1: tools/ may not include wx/app.h",
                          "app/UpdateCheck.cpp:1: app/ may not include ui/MainFrame.h",
-                         "ui/MainFrame.cpp:1: ui/ may not include program/MyApp.h"):
+                         "ui/MainFrame.cpp:1: ui/ may not include program/MyApp.h",
+                         "render/R.cpp:1: render/ may not include wx/image.h",
+                         "render/R.cpp:2: render/ may not include editor/EditorNode.h"):
             self.assertIn(expected, result.stdout)
-        self.assertEqual(len(result.stdout.splitlines()), 9, result.stdout)
+        self.assertEqual(len(result.stdout.splitlines()), 11, result.stdout)
 
     def test_a_folder_that_is_not_a_source_tree_is_an_error(self):
         result = self.run_checker(tempfile.gettempdir() + "/no-such-tree")
