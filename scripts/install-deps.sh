@@ -19,6 +19,7 @@ PACKAGES=(
   libegl-dev libegl-mesa0
   flatbuffers-compiler libflatbuffers-dev libfreetype-dev fonts-dejavu-core
   fonts-wqy-microhei
+  libgif-dev webp python3-pil
 )
 
 missing=()

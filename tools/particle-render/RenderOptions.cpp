@@ -1,6 +1,7 @@
 // Parsing and bounds of particle-render's options; numbers out of range are usage errors, never clamped.
 #include "RenderOptions.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -43,12 +44,41 @@ int hexDigit(char c) {
     return -1;
 }
 
+bool parseColour(const std::string& value, unsigned char rgb[3]) {
+    if (value.size() != 7 || value[0] != '#') return false;
+    unsigned char parsed[3];
+    for (int c = 0; c < 3; ++c) {
+        const int hi = hexDigit(value[1 + 2 * c]), lo = hexDigit(value[2 + 2 * c]);
+        if (hi < 0 || lo < 0) return false;
+        parsed[c] = static_cast<unsigned char>(hi * 16 + lo);
+    }
+    std::copy(parsed, parsed + 3, rgb);
+    return true;
+}
+
 } // namespace
 
+OutputSettings RenderOptions::output(bool sheet) const {
+    OutputSettings s;
+    s.format = sheet ? FrameFormat::Sheet : format;
+    s.path = sheet ? sheetPath : outDir;
+    s.width = width;
+    s.height = height;
+    s.frames = frames;
+    s.fps = fps;
+    s.transparent = transparent;
+    s.quality = quality;
+    std::copy(matte, matte + 3, s.matte);
+    return s;
+}
+
 const char* RenderOptions::usage() {
-    return "usage: particle-render FILE.plist (--out DIR | --sheet FILE.png)... [options]\n"
+    return "usage: particle-render FILE.plist (--out DIR|FILE | --sheet FILE.png)... [options]\n"
            "Renders a particle effect through the engine with no window and no X server.\n"
            "  --out DIR              write DIR/frame_0000.png, frame_0001.png, ...\n"
+           "  --format png|sheet|webp|gif   what --out writes: png frames in DIR (default),\n"
+           "                         a sprite sheet FILE.png with FILE.json, or one looping\n"
+           "                         animated WebP or GIF FILE\n"
            "  --sheet FILE.png       write one sprite sheet and FILE.json with its frame list\n"
            "  --frames N             number of frames (default 1)\n"
            "  --fps F                frames per second of the simulation (default 60)\n"
@@ -59,6 +89,11 @@ const char* RenderOptions::usage() {
            "  --seed S               random seed; the same seed gives the same pixels (default 1)\n"
            "  --warmup SECONDS       simulate this long before the first frame (default 0)\n"
            "  --search-path DIR      also look for textures in DIR (repeatable)\n"
+           "  --quality Q            WebP only: lossy at quality 0-100 (default lossless)\n"
+           "  --matte '#rrggbb'      GIF with a transparent background only: GIF has no partial\n"
+           "                         alpha, so pixels at least half covered are blended over\n"
+           "                         this colour and the rest are clear (default #000000)\n"
+           "  --progress             report 'frame I/N' on standard error after each frame\n"
            "Exit status: 0 done, 1 rendering or writing failed, 2 the file will not load,\n"
            "3 wrong usage.\n";
 }
@@ -72,7 +107,7 @@ bool RenderOptions::parse(int argc, char** argv, std::string* why) {
         if (isOption && eq != std::string::npos) {
             value = a.substr(eq + 1);
             a = a.substr(0, eq);
-        } else if (isOption && a != "--help") {
+        } else if (isOption && a != "--help" && a != "--progress") {
             if (i + 1 >= argc) {
                 *why = a + " needs a value";
                 return false;
@@ -129,15 +164,7 @@ bool RenderOptions::parse(int argc, char** argv, std::string* why) {
         } else if (a == "--background") {
             if (value == "transparent") {
                 transparent = true;
-            } else if (value.size() == 7 && value[0] == '#') {
-                for (int c = 0; c < 3; ++c) {
-                    const int hi = hexDigit(value[1 + 2 * c]), lo = hexDigit(value[2 + 2 * c]);
-                    if (hi < 0 || lo < 0) {
-                        *why = "--background needs '#rrggbb' or transparent";
-                        return false;
-                    }
-                    background[c] = static_cast<unsigned char>(hi * 16 + lo);
-                }
+            } else if (parseColour(value, background)) {
                 transparent = false;
             } else {
                 *why = "--background needs '#rrggbb' or transparent";
@@ -155,6 +182,25 @@ bool RenderOptions::parse(int argc, char** argv, std::string* why) {
                 return false;
             }
             warmup = d;
+        } else if (a == "--format") {
+            if (!FrameWriter::formatFromName(value, &format)) {
+                *why = "--format needs png, sheet, webp or gif";
+                return false;
+            }
+        } else if (a == "--quality") {
+            if (!toInt(value, 0, 100, &n)) {
+                *why = "--quality needs a whole number from 0 to 100";
+                return false;
+            }
+            quality = static_cast<int>(n);
+        } else if (a == "--matte") {
+            if (!parseColour(value, matte)) {
+                *why = "--matte needs '#rrggbb'";
+                return false;
+            }
+            hasMatte = true;
+        } else if (a == "--progress") {
+            progress = true;
         } else if (a == "--search-path") {
             if (value.empty()) {
                 *why = "--search-path needs a directory";
@@ -172,6 +218,22 @@ bool RenderOptions::parse(int argc, char** argv, std::string* why) {
     }
     if (outDir.empty() && sheetPath.empty()) {
         *why = "nothing to write: give --out DIR, --sheet FILE.png or both";
+        return false;
+    }
+    if (format != FrameFormat::Png && outDir.empty()) {
+        *why = "--format needs --out FILE";
+        return false;
+    }
+    if (format == FrameFormat::Sheet && (outDir.size() < 5 || outDir.compare(outDir.size() - 4, 4, ".png") != 0)) {
+        *why = "--format sheet needs an --out file name ending in .png";
+        return false;
+    }
+    if (quality >= 0 && format != FrameFormat::Webp) {
+        *why = "--quality applies to --format webp only";
+        return false;
+    }
+    if (hasMatte && (format != FrameFormat::Gif || !transparent)) {
+        *why = "--matte applies to --format gif with --background transparent only";
         return false;
     }
     return true;

@@ -1,5 +1,5 @@
-// particle-render FILE.plist: draw a particle effect through the engine with no display, to PNG frames or a sprite
-// sheet.
+// particle-render FILE.plist: draw a particle effect through the engine with no display, to PNG frames, a sprite
+// sheet, an animated WebP or GIF.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -7,12 +7,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "RenderOptions.h"
+#include "render/FrameWriter.h"
 #include "render/ParticleFrames.h"
-#include "render/PngFrames.h"
 #include "render/SpriteSheet.h"
 
 namespace {
@@ -37,13 +38,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "particle-render: %s\n%s", why.c_str(), RenderOptions::usage());
         return kExitUsage;
     }
-    SpriteSheet sheet(o.frames, o.width, o.height);
-    if (!o.sheetPath.empty() && !sheet.fits())
+    const bool anySheet = !o.sheetPath.empty() || o.format == FrameFormat::Sheet;
+    if (anySheet && !SpriteSheet(o.frames, o.width, o.height).fits())
         return fail("the sprite sheet would be larger than 16384 pixels on a side; use fewer or smaller frames",
                     kExitUsage);
     // Output directories are made before the rendering, so that a bad path fails at once.
+    const std::string outDir =
+        o.format == FrameFormat::Png ? o.outDir : std::filesystem::path(o.outDir).parent_path().string();
     const std::string sheetDir = std::filesystem::path(o.sheetPath).parent_path().string();
-    for (const std::string& dir : {o.outDir, sheetDir}) {
+    for (const std::string& dir : {outDir, sheetDir}) {
         if (dir.empty()) continue;
         std::error_code error;
         std::filesystem::create_directories(dir, error);
@@ -66,17 +69,19 @@ int main(int argc, char** argv) {
     case ParticleFrames::Unloadable:
         return fail(frames.error(), kExitUnloadable);
     }
+    std::vector<std::unique_ptr<FrameWriter>> writers;
+    if (!o.outDir.empty()) writers.push_back(FrameWriter::create(o.output(false)));
+    if (!o.sheetPath.empty()) writers.push_back(FrameWriter::create(o.output(true)));
     int status = kExitDone;
     for (int frame = 0; frame < o.frames && status == kExitDone; ++frame) {
         double time = 0.0;
         const std::vector<unsigned char> rgba = frames.next(&time);
-        const std::string path = o.outDir + "/" + PngFrames::fileName(frame);
-        if (!o.outDir.empty() && !PngFrames::write(path, rgba, o.width, o.height, o.transparent))
-            status = fail("cannot write " + path);
-        if (!o.sheetPath.empty()) sheet.place(frame, rgba, time);
+        for (auto& w : writers)
+            if (status == kExitDone && !w->add(rgba, time)) status = fail(w->error());
+        if (o.progress && status == kExitDone) std::fprintf(stderr, "frame %d/%d\n", frame + 1, o.frames);
     }
-    if (status == kExitDone && !o.sheetPath.empty() && !sheet.write(o.sheetPath, o.fps, o.transparent))
-        status = fail("cannot write " + o.sheetPath + " or " + SpriteSheet::jsonPathFor(o.sheetPath));
+    for (auto& w : writers)
+        if (status == kExitDone && !w->finish()) status = fail(w->error());
     frames.close();
     return status;
 }
