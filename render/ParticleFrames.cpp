@@ -6,6 +6,7 @@
 
 #include "2d/CCParticleSystemQuad.h"
 #include "2d/CCScene.h"
+#include "Backdrop.h"
 #include "StraightAlphaMatte.h"
 #include "base/CCDirector.h"
 #include "platform/CCFileUtils.h"
@@ -40,6 +41,15 @@ ParticleFrames::Status ParticleFrames::open(const FrameSettings& settings) {
     m_system->setPosition(settings.hasPosition ? Vec2(settings.x, settings.y)
                                                : Vec2(settings.width / 2.0f, settings.height / 2.0f));
     Scene* scene = Scene::create();
+    if (!settings.backdrop.empty()) {
+        std::string reason;
+        Node* backdrop = Backdrop::fromFile(settings.backdrop, &reason);
+        if (!backdrop) {
+            m_error = settings.backdrop + ": " + reason;
+            return Unloadable;
+        }
+        scene->addChild(backdrop, -1);
+    }
     scene->addChild(m_system);
     m_director = director;
     m_director->runWithScene(scene);

@@ -26,6 +26,7 @@ struct FrameSettings {
     unsigned int seed = 1;
     double warmup = 0.0;
     std::vector<std::string> searchPaths;
+    std::string backdrop; // an image (centred) or a .csb scene behind the effect; empty: none
 };
 
 // Use:

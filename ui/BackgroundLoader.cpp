@@ -2,9 +2,8 @@
 #include "ui/BackgroundLoader.h"
 
 #include "2d/CCScene.h"
-#include "2d/CCSprite.h"
 #include "base/CCDirector.h"
-#include "editor-support/cocostudio/CsbFileReader.h"
+#include "render/Backdrop.h"
 
 USING_NS_CC;
 
@@ -13,25 +12,11 @@ namespace BackgroundLoader {
 const char* const kName = "bg_for_debug_particle";
 
 Node* fromImage(const std::string& path) {
-    Sprite* sprite = Sprite::create(path);
-    if (!sprite) return nullptr;
-    const Size& winSize = Director::getInstance()->getWinSize();
-    sprite->setPosition(winSize.width * 0.5f, winSize.height * 0.5f);
-    return sprite;
+    return Backdrop::fromImage(path);
 }
 
 Node* fromStudioFile(const std::string& path, std::string* reason) {
-    // The engine's loader reads only names ending in ".csb"; its reader is
-    // called directly so that a refusal comes with the reason.
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || path.compare(dot, std::string::npos, ".csb") != 0) {
-        if (reason) *reason = "文件扩展名不是 .csb";
-        return nullptr;
-    }
-    CsbFileReader reader;
-    Node* node = reader.read(path);
-    if (!node && reason) *reason = reader.getError();
-    return node;
+    return Backdrop::fromStudioFile(path, reason);
 }
 
 bool replace(Node* node) {

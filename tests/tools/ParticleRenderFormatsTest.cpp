@@ -7,6 +7,7 @@
 #include "AnimationReader.h"
 #include "TempDir.h"
 #include "ToolRun.h"
+#include "platform/CCImage.h"
 
 namespace {
 
@@ -131,4 +132,27 @@ TEST(ParticleRenderFormats, UsageErrorsOfTheFormatOptions) {
     const ToolRun r = render(kSmoke + " --format gif --out " + shellQuote(out.path()));
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("cannot write " + out.path()), std::string::npos) << r.err;
+}
+
+TEST(ParticleRenderFormats, ABackdropImageStandsCentredBehindTheEffectAndAMissingOneIsUnloadable) {
+    TempDir out;
+    // The picture is 64 x 64, clear in its corners and blue inside.
+    const std::string picture = shellQuote(kTextures + "/Sprite.png");
+    ToolRun r = render("smoke.plist --size 64x64 --background '#ff0000' --backdrop " + picture + " --out " +
+                       shellQuote(out.file("f")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    cocos2d::Image* image = new cocos2d::Image();
+    ASSERT_TRUE(image->initWithImageFile(out.file("f/frame_0000.png")));
+    ASSERT_FALSE(image->hasAlpha());
+    const unsigned char* px = image->getData();
+    auto at = [&](int x, int y) { return px + (static_cast<size_t>(y) * 64 + x) * 3; };
+    EXPECT_EQ(at(1, 1)[0], 255);
+    EXPECT_EQ(at(1, 1)[2], 0);
+    EXPECT_GT(at(24, 32)[2], 150);
+    EXPECT_LT(at(24, 32)[0], 120);
+    image->release();
+
+    r = render("smoke.plist --backdrop no-such.png --out " + shellQuote(out.file("g")));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("no-such.png"), std::string::npos) << r.err;
 }

@@ -89,6 +89,8 @@ const char* RenderOptions::usage() {
            "  --seed S               random seed; the same seed gives the same pixels (default 1)\n"
            "  --warmup SECONDS       simulate this long before the first frame (default 0)\n"
            "  --search-path DIR      also look for textures in DIR (repeatable)\n"
+           "  --backdrop FILE        draw this image (centred) or Cocos Studio .csb scene\n"
+           "                         behind the effect\n"
            "  --quality Q            WebP only: lossy at quality 0-100 (default lossless)\n"
            "  --matte '#rrggbb'      GIF with a transparent background only: GIF has no partial\n"
            "                         alpha, so pixels at least half covered are blended over\n"
@@ -201,6 +203,12 @@ bool RenderOptions::parse(int argc, char** argv, std::string* why) {
             hasMatte = true;
         } else if (a == "--progress") {
             progress = true;
+        } else if (a == "--backdrop") {
+            if (value.empty()) {
+                *why = "--backdrop needs a file";
+                return false;
+            }
+            backdrop = value;
         } else if (a == "--search-path") {
             if (value.empty()) {
                 *why = "--search-path needs a directory";
