@@ -44,7 +44,8 @@ MainFrame::MainFrame(wxWindow* parent)
       m_mgr(nullptr, wxAUI_MGR_DEFAULT),
       m_addWorkPathDlg(this, wxID_ANY, wxString::FromUTF8("添加工作目录"), wxDefaultPosition, wxSize(358, 256)),
       m_host(this),
-      m_documents(this, m_host) {
+      m_documents(this, m_host),
+      m_export(this) {
     SetIcon(wxIcon(PathText(cocos2d::runTimeFile("rc/Icon.ico")), wxBITMAP_TYPE_ICO));
     m_recentFiles = std::make_unique<RecentFiles>(this, m_menuRecentFiles);
     m_documents.setFileUsed([this](const wxString& path) { m_recentFiles->add(path); });
@@ -226,6 +227,14 @@ void MainFrame::OnSaveAs(wxCommandEvent&) {
     m_documents.saveAs();
 }
 
+void MainFrame::OnExportAnimation(wxCommandEvent&) {
+    m_export.run();
+}
+
+void MainFrame::OnUpdateExportAnimation(wxUpdateUIEvent& event) {
+    event.Enable(AnimationExport::selectedEffect() != nullptr);
+}
+
 void MainFrame::OnRecentFile(wxCommandEvent& event) {
     const wxString path = m_recentFiles->take(event.GetId());
     if (!path.empty()) m_documents.openPath(path);
@@ -364,6 +373,8 @@ wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
     EVT_MENU(wxID_OPEN, MainFrame::OnOpen)
     EVT_MENU(wxID_SAVE, MainFrame::OnSave)
     EVT_MENU(wxID_SAVEAS, MainFrame::OnSaveAs)
+    EVT_MENU(ID_EXPORT_ANIMATION, MainFrame::OnExportAnimation)
+    EVT_UPDATE_UI(ID_EXPORT_ANIMATION, MainFrame::OnUpdateExportAnimation)
     EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, MainFrame::OnRecentFile)
     EVT_MENU(wxID_EXIT, MainFrame::OnExit)
     EVT_CLOSE(MainFrame::OnClose)

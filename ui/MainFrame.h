@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/AddWorkPathDlg.h"
+#include "ui/AnimationExport.h"
 #include "ui/DocumentCommands.h"
 #include "ui/EngineHost.h"
 #include "ui/uiMainFrame.h"
@@ -46,6 +47,7 @@ public:
     ParticleCheckNotice* particleCheckNotice() const { return m_checkNotice; }
     RecentFiles& recentFiles() { return *m_recentFiles; }
     AddWorkPathDlg& workPathDialog() { return m_addWorkPathDlg; }
+    AnimationExport& animationExport() { return m_export; }
 
 private:
     void fillCreationMenus();
@@ -58,6 +60,8 @@ private:
     void OnOpen(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
     void OnSaveAs(wxCommandEvent& event);
+    void OnExportAnimation(wxCommandEvent& event);
+    void OnUpdateExportAnimation(wxUpdateUIEvent& event);
     void OnRecentFile(wxCommandEvent& event);
     void OnExit(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
@@ -91,6 +95,7 @@ private:
     EngineHost m_host;
     SceneDocument m_document;
     DocumentCommands m_documents;
+    AnimationExport m_export;
     std::unique_ptr<RecentFiles> m_recentFiles;
     wxPropertyGridManager* m_pgManager = nullptr;
     ObjectTree* m_objectTree = nullptr;

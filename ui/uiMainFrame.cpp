@@ -72,6 +72,7 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
              {"打开(&O)", "CTRL+O", wxID_OPEN, "rc/wxART_FILE_OPEN.png", "", &uiMainFrame::m_menuItemOpen},
              {"保存(&S)", "CTRL+S", wxID_SAVE, "rc/wxART_FILE_SAVE.png", "", &uiMainFrame::m_menuItemSave},
              {"另存为", "CTRL+SHIFT+S", wxID_SAVEAS, "rc/wxART_FILE_SAVE_AS.png", "", &uiMainFrame::m_menuItemSaveAs},
+             {"导出动画…", nullptr, ID_EXPORT_ANIMATION, "rc/wxART_NULL.png"},
              {"最近打开的文件", nullptr, wxID_ANY, "rc/wxART_FILE_OPEN.png", "", nullptr, &recent},
              {},
              {"关闭(&Q)", "CTRL+Q", wxID_EXIT, "rc/wxART_QUIT.png", "", &uiMainFrame::m_menuItemClose},

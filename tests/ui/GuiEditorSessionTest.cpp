@@ -1,5 +1,6 @@
 // A designer's session in the real program: Open and Save through the real file chooser, effects on screen, close.
 #include "EngineHostScreen.h"
+#include "KeyboardUser.h"
 #include "TestData.h"
 
 #include <gtest/gtest.h>
@@ -14,22 +15,6 @@
 namespace {
 
 const char* const kChooserTitle = "保存C++源文件";
-
-void Sleep(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
-bool Run(const std::string& command) {
-    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-bool Keys(const std::string& keys) {
-    return Run("xdotool key --clearmodifiers " + keys);
-}
-
-bool Focus(XWindow w) {
-    return Run("xdotool windowfocus --sync " + std::to_string(w));
-}
 
 // Pixels of the view that are neither the black design area, the grey
 // around it nor the red frame of the selected object.
@@ -53,36 +38,6 @@ int PlistPairCount(const std::string& path) {
     return pclose(pipe) == 0 && read ? std::atoi(line) : -1;
 }
 
-class Session {
-public:
-    explicit Session(RunningEditor& editor) : m_editor(editor) {}
-
-    bool focusMain() { return Focus(m_editor.window()); }
-
-    // Waits for the chooser the last key opened, types the path into it as a
-    // user would and confirms; true once the chooser has gone.
-    bool choose(const std::string& path, bool openDialog) {
-        XWindow chooser = m_editor.x().waitForWindow(kChooserTitle, 10);
-        if (!chooser || !Focus(chooser)) return false;
-        Sleep(300);
-        // An open chooser needs Ctrl+L for a location field; a save chooser's
-        // name field takes a whole path.
-        if (openDialog && !Keys("ctrl+l")) return false;
-        Sleep(200);
-        if (!Run("xdotool type --delay 15 '" + path + "'")) return false;
-        Sleep(200);
-        if (!Keys("Return")) return false;
-        for (int i = 0; i < 100; ++i) {
-            if (!m_editor.x().mapped(chooser)) return true;
-            Sleep(100);
-        }
-        return false;
-    }
-
-private:
-    RunningEditor& m_editor;
-};
-
 } // namespace
 
 TEST(GuiEditorSession, OpenAndSaveThroughTheChooserShowEffectsAndCloseCleanly) {
@@ -91,7 +46,7 @@ TEST(GuiEditorSession, OpenAndSaveThroughTheChooserShowEffectsAndCloseCleanly) {
     ASSERT_TRUE(TestFileExists(plist));
     RunningEditor editor(work.path(), {"FLAREWICK_FRAME_STATS=1", "GSETTINGS_BACKEND=memory"});
     ASSERT_NE(editor.window(), 0u) << editor.log();
-    Session session(editor);
+    KeyboardUser session(editor);
     ASSERT_TRUE(session.focusMain());
 
     // An empty scene: the design area is black.
@@ -99,7 +54,8 @@ TEST(GuiEditorSession, OpenAndSaveThroughTheChooserShowEffectsAndCloseCleanly) {
 
     // Open a particle file from the test data: its effect plays on screen.
     ASSERT_TRUE(Keys("ctrl+o"));
-    ASSERT_TRUE(session.choose(plist, true)) << "the open chooser did not take the path\n" << editor.log();
+    ASSERT_TRUE(session.choose(kChooserTitle, plist, true)) << "the open chooser did not take the path\n"
+                                                            << editor.log();
     Sleep(1000);
     const int lit = LitPixels(editor.shootView());
     EXPECT_GT(lit, 100) << "no particles drawn after opening " << plist;
@@ -110,7 +66,8 @@ TEST(GuiEditorSession, OpenAndSaveThroughTheChooserShowEffectsAndCloseCleanly) {
     Sleep(300);
     ASSERT_TRUE(Keys("ctrl+s"));
     const std::string saved = work.file("flower.plist");
-    ASSERT_TRUE(session.choose(saved, false)) << "the save chooser did not take the path\n" << editor.log();
+    ASSERT_TRUE(session.choose(kChooserTitle, saved, false)) << "the save chooser did not take the path\n"
+                                                             << editor.log();
     for (int i = 0; i < 50 && !work.exists("flower.plist"); ++i) Sleep(100);
     ASSERT_TRUE(work.exists("flower.plist")) << editor.log();
     EXPECT_EQ(PlistPairCount(saved), 47);

@@ -1,0 +1,172 @@
+// The export runs particle-render as a child: the engine and its caches are global to a process, so the live
+// preview keeps its own, and a cancel is a kill and a removed staging folder.
+#include "ui/AnimationExport.h"
+
+#include "editor/SelectionManager.h"
+#include "particle/ParticleSystem2DEditor.h"
+#include "particle/PlistDocument.h"
+#include "render/Backdrop.h"
+#include "ui/BackgroundLoader.h"
+#include "ui/ExportDlg.h"
+#include "ui/ExportStaging.h"
+#include "ui/RenderProcess.h"
+#include "ui/WriteFailure.h"
+
+#include "base/CCDirector.h"
+#include "platform/CCFileUtils.h"
+#include "platform/CCGLView.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+#include <wx/progdlg.h>
+#include <wx/translation.h>
+
+#include <filesystem>
+
+namespace {
+
+wxString T(const char* text) {
+    return wxGetTranslation(wxString::FromUTF8(text));
+}
+
+std::string Narrow(const wxString& s) {
+    return std::string(s.utf8_str());
+}
+
+std::string Absolute(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path p = std::filesystem::absolute(path, ec);
+    return ec ? path : p.lexically_normal().string();
+}
+
+wxString Wildcard(ExportFormat format) {
+    static const char* const kWildcards[] = {"PNG 序列帧 (文件夹)|*", "精灵表 (*.png)|*.png",
+                                             "WebP 动画 (*.webp)|*.webp", "GIF 动画 (*.gif)|*.gif"};
+    return T(kWildcards[static_cast<int>(format)]);
+}
+
+// The chosen path with the format's extension when it has none.
+wxString WithExtension(const wxString& path, ExportFormat format) {
+    const wxString ext = wxString::FromUTF8(ExportExtension(format));
+    if (ext.empty() || wxFileName(path).GetExt().Lower() == ext) return path;
+    return path + wxS(".") + ext;
+}
+
+// Where the render may find the effect's texture: the effect's own folder,
+// then the engine's search paths as the editor resolves them here.
+std::vector<std::string> TextureFolders(const ParticleSystem2DEditor* effect) {
+    std::vector<std::string> folders;
+    if (!effect->filePath.empty()) folders.push_back(Narrow(wxFileName(effect->filePath).GetPath()));
+    for (const std::string& dir : cocos2d::FileUtils::getInstance()->getSearchPaths()) folders.push_back(Absolute(dir));
+    return folders;
+}
+
+// The progress dialog's cancel button says "取消" in every language.
+class ExportProgress : public wxProgressDialog {
+public:
+    ExportProgress(wxWindow* parent, int frames)
+        : wxProgressDialog(T("正在导出…"), message(0, frames), frames, parent,
+                           wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE),
+          m_frames(frames) {
+        if (wxWindow* cancel = FindWindow(wxID_CANCEL)) cancel->SetLabel(T("取消"));
+    }
+    // The bar stops short of its end while the render runs: at the end the
+    // dialog would wait for a click on Close.
+    bool show(int done) { return Update(std::min(done, m_frames - 1), message(done, m_frames)); }
+
+private:
+    static wxString message(int done, int frames) { return wxString::Format(T("第 %d 帧，共 %d 帧"), done, frames); }
+    int m_frames;
+};
+
+} // namespace
+
+AnimationExport::AnimationExport(wxWindow* parent)
+    : m_parent(parent),
+      m_askPath([parent](const FileRequest& r) { return AskPathWithChooser(parent, r); }),
+      m_renderProgram(RenderProcess::besideProgram()) {}
+
+ParticleSystem2DEditor* AnimationExport::selectedEffect() {
+    const auto& selection = SelectionManager::getInstance()->selection;
+    return selection.empty() ? nullptr : dynamic_cast<ParticleSystem2DEditor*>(selection.front());
+}
+
+ExportOptions AnimationExport::startingOptions(ParticleSystem2DEditor* effect) const {
+    ExportOptions o = SessionExportOptions();
+    if (o.width <= 0 || o.height <= 0) {
+        const cocos2d::Size design = cocos2d::Director::getInstance()->getOpenGLView()->getDesignResolutionSize();
+        o.width = std::max(1, static_cast<int>(design.width));
+        o.height = std::max(1, static_cast<int>(design.height));
+    }
+    if (o.seconds <= 0) o.seconds = effect && effect->getDuration() > 0 ? effect->getDuration() : 2.0;
+    if (!o.seed) o.seed = m_previewSeed ? m_previewSeed().value_or(1) : 1;
+    return o;
+}
+
+void AnimationExport::run() {
+    ParticleSystem2DEditor* effect = selectedEffect();
+    if (!effect) return;
+    ExportOptions options;
+    {
+        ExportDlg dialog(m_parent, startingOptions(effect));
+        if (dialog.ShowModal() != wxID_OK) return;
+        options = dialog.options();
+    }
+    SessionExportOptions() = options;
+    const wxString path = m_askPath({T("选择导出位置"), Wildcard(options.format), wxFD_SAVE | wxFD_OVERWRITE_PROMPT});
+    if (path.empty()) return;
+    // The chooser ran the event loop: the effect may have gone meanwhile.
+    if (selectedEffect() != effect) return;
+    exportTo(effect, options, WithExtension(path, options.format));
+}
+
+AnimationExport::Result AnimationExport::fail(const wxString& path, const wxString& reason) {
+    wxMessageBox(T("导出失败！") + wxS("\n") + path + wxS("\n") + reason, T("提示"), wxOK | wxCENTRE, m_parent);
+    return Failed;
+}
+
+AnimationExport::Result AnimationExport::exportTo(ParticleSystem2DEditor* effect, const ExportOptions& options,
+                                                  const wxString& path) {
+    ExportStaging staging;
+    int error = 0;
+    if (!staging.create(Narrow(path), &error)) return fail(path, WriteFailureReason(error));
+
+    // The effect as Save would write it, under a bare name the render finds along its search paths.
+    ExportScene scene;
+    const std::string plistName = "flarewick-export.plist";
+    if (!PlistDocument::save([effect](wxXmlNode* dict) { effect->writeXml(dict); },
+                             wxString::FromUTF8(staging.folder() + "/" + plistName), &error))
+        return fail(path, WriteFailureReason(error));
+    scene.plistPath = plistName;
+    scene.searchPaths = TextureFolders(effect);
+    scene.searchPaths.insert(scene.searchPaths.begin(), staging.folder());
+    const cocos2d::Vec2 at =
+        effect->getParent() ? effect->getParent()->convertToWorldSpace(effect->getPosition()) : effect->getPosition();
+    scene.x = at.x;
+    scene.y = at.y;
+    scene.backdrop = Backdrop::sourceOf(BackgroundLoader::current());
+    if (!scene.backdrop.empty()) scene.backdrop = Absolute(scene.backdrop);
+
+    RenderProcess child;
+    std::string why;
+    if (!child.start(m_renderProgram, RenderArguments(options, scene, staging.renderPath()), &why))
+        return fail(path, wxString::FromUTF8(why));
+    {
+        ExportProgress progress(m_parent, options.frameCount());
+        while (child.poll(10)) {
+            if (!progress.show(child.framesDone())) {
+                child.kill();
+                return Cancelled;
+            }
+            // Everything else goes on meanwhile, the preview's frames first of all.
+            wxTheApp->Yield(true);
+        }
+    }
+    if (child.status() != 0)
+        return fail(path, child.errors().empty() ? T("渲染程序意外退出。") : wxString::FromUTF8(child.errors()));
+    if (!staging.commit(options.format == ExportFormat::Sheet, &error)) return fail(path, WriteFailureReason(error));
+    return Done;
+}
