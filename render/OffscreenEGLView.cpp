@@ -90,6 +90,13 @@ bool OffscreenEGLView::init(int width, int height) {
         return false;
     }
     cocos2d::GL::invalidateStateCache();
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &largest);
+    if (largest > 0 && (width > largest || height > largest)) {
+        errorText() = "the frame size " + std::to_string(width) + "x" + std::to_string(height) +
+                      " is over this OpenGL's limit of " + std::to_string(largest) + " pixels a side";
+        return false;
+    }
 
     glGenFramebuffers(1, &m_fbo);
     glBindFramebuffer(GL_FRAMEBUFFER, m_fbo);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "2d/CCNode.h"
+#include "render/Backdrop.h"
 #include "render/ParticleFrames.h"
 
 namespace {
@@ -46,5 +48,15 @@ TEST(ParticleFrames, StepsInFrameTimesAndDrawsStraightAlphaWhereTheEmitterIs) {
     // The emitter sits in the left half; the light and its soft edges are there, not on the far right.
     EXPECT_GT(litPixels(first, 160, 0, 40), 50u);
     EXPECT_EQ(litPixels(first, 160, 120, 160), 0u);
+
+    // A background keeps its file, so that an export elsewhere can draw the same one.
+    const std::string picture = std::string(FW_SOURCE_DIR) + "/res/Sprite.png";
+    cocos2d::Node* backdrop = Backdrop::fromFile(picture);
+    ASSERT_NE(backdrop, nullptr);
+    EXPECT_EQ(Backdrop::sourceOf(backdrop), picture);
+    EXPECT_EQ(Backdrop::sourceOf(nullptr), "");
+    std::string why;
+    EXPECT_EQ(Backdrop::fromFile("no-such.csb", &why), nullptr);
+    EXPECT_FALSE(why.empty());
     frames.close();
 }

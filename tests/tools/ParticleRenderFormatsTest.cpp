@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 #include <json/json.h>
 
+#include <cstdlib>
 #include <string>
+
+#include <sys/wait.h>
 
 #include "AnimationReader.h"
 #include "TempDir.h"
@@ -155,4 +158,18 @@ TEST(ParticleRenderFormats, ABackdropImageStandsCentredBehindTheEffectAndAMissin
     r = render("smoke.plist --backdrop no-such.png --out " + shellQuote(out.file("g")));
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("no-such.png"), std::string::npos) << r.err;
+}
+
+TEST(ParticleRenderFormats, MemoryThatRunsOutIsAFailureWithItsReasonAndNoFile) {
+    TempDir out;
+    // A 16384-pixel-square sheet needs a gigabyte; the address space is held below that.
+    const std::string command = "cd " + shellQuote(kData) + " && ulimit -v 900000 && env -u DISPLAY " +
+                                shellQuote(FW_PARTICLE_RENDER_EXE) + " smoke.plist --search-path " +
+                                shellQuote(kTextures) + " --size 8192x8192 --frames 4 --format sheet --out " +
+                                shellQuote(out.file("big.png")) + " 2>" + shellQuote(out.file("err"));
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(out.read("err").find("particle-render: out of memory"), std::string::npos) << out.read("err");
+    EXPECT_FALSE(out.exists("big.png"));
 }

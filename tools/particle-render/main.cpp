@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,24 @@ int fail(const std::string& why, int status = kExitFailed) {
 
 } // namespace
 
+namespace {
+
+int run(int argc, char** argv);
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // Frames of a large size or a long sheet may not fit in memory; that is a failure with its reason, not a crash.
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return fail("out of memory");
+    }
+}
+
+namespace {
+
+int run(int argc, char** argv) {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(RenderOptions::usage(), stdout);
         return kExitDone;
@@ -85,3 +103,5 @@ int main(int argc, char** argv) {
     frames.close();
     return status;
 }
+
+} // namespace
