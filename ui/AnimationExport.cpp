@@ -9,6 +9,7 @@
 #include "ui/BackgroundLoader.h"
 #include "ui/ExportDlg.h"
 #include "ui/ExportStaging.h"
+#include "ui/FrameTimingLog.h"
 #include "ui/RenderProcess.h"
 #include "ui/WriteFailure.h"
 
@@ -24,6 +25,7 @@
 #include <wx/progdlg.h>
 #include <wx/translation.h>
 
+#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -154,16 +156,26 @@ AnimationExport::Result AnimationExport::exportTo(ParticleSystem2DEditor* effect
     std::string why;
     if (!child.start(m_renderProgram, RenderArguments(options, scene, staging.renderPath()), &why))
         return fail(path, wxString::FromUTF8(why));
+    const bool measured = m_timing && m_timing->enabled();
+    const auto started = FrameTimingLog::Clock::now();
+    if (measured) m_timing->beginSpan(started);
     {
         ExportProgress progress(m_parent, options.frameCount());
         while (child.poll(10)) {
             if (!progress.show(child.framesDone())) {
                 child.kill();
+                if (measured) m_timing->endSpan();
                 return Cancelled;
             }
             // Everything else goes on meanwhile, the preview's frames first of all.
             wxTheApp->Yield(true);
         }
+    }
+    if (measured) {
+        m_timing->endSpan();
+        std::fprintf(stderr, "export of %d frames: %.2f s; longest frame gap %.1f ms\n", options.frameCount(),
+                     std::chrono::duration<double>(FrameTimingLog::Clock::now() - started).count(),
+                     m_timing->spanLongestGapMs());
     }
     if (child.status() != 0)
         return fail(path, child.errors().empty() ? T("渲染程序意外退出。") : wxString::FromUTF8(child.errors()));

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class FrameTimingLog;
 class ParticleSystem2DEditor;
 class wxWindow;
 
@@ -22,6 +23,8 @@ public:
     void setAskPath(AskPath ask) { m_askPath = std::move(ask); }
     // The preview's fixed seed, when one is set, is the dialog's first seed.
     void setPreviewSeed(std::function<std::optional<unsigned>()> seed) { m_previewSeed = std::move(seed); }
+    // When the log measures, each export prints its time and the longest frame gap of the preview meanwhile.
+    void setTimingLog(FrameTimingLog* log) { m_timing = log; }
     // Replaces particle-render beside the program (tests).
     void setRenderProgram(const std::string& exe) { m_renderProgram = exe; }
 
@@ -45,4 +48,5 @@ private:
     AskPath m_askPath;
     std::function<std::optional<unsigned>()> m_previewSeed;
     std::string m_renderProgram;
+    FrameTimingLog* m_timing = nullptr;
 };

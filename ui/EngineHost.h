@@ -58,6 +58,7 @@ public:
     bool close();
 
     wxGLViewImpl* view() const { return m_glView; }
+    FrameTimingLog& timing() { return m_timing; }
     // A new design size, fitted into the view by the next layoutView().
     void setDesignSize(int width, int height) {
         m_designWidth = width;

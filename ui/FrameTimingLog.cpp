@@ -32,8 +32,18 @@ void FrameTimingLog::recordTick(Clock::time_point start) {
     if (m_ticked)
         m_longestGapMs =
             std::max(m_longestGapMs, std::chrono::duration<double, std::milli>(start - m_lastTick).count());
+    if (m_inSpan) {
+        const Clock::time_point from = m_ticked && m_lastTick > m_spanStart ? m_lastTick : m_spanStart;
+        m_spanGapMs = std::max(m_spanGapMs, std::chrono::duration<double, std::milli>(start - from).count());
+    }
     m_lastTick = start;
     m_ticked = true;
+}
+
+void FrameTimingLog::beginSpan(Clock::time_point at) {
+    m_inSpan = true;
+    m_spanStart = at;
+    m_spanGapMs = 0;
 }
 
 void FrameTimingLog::record(Clock::time_point start, Clock::time_point end) {

@@ -33,6 +33,13 @@ public:
     std::string summary() const;
     double longestGapMs() const { return m_longestGapMs; }
 
+    // One stretch of the run measured on its own (a background export): the
+    // longest gap between ticks from `at` until endSpan(), counting the wait
+    // for the first tick after `at`.
+    void beginSpan(Clock::time_point at);
+    void endSpan() { m_inSpan = false; }
+    double spanLongestGapMs() const { return m_spanGapMs; }
+
 private:
     struct Tick {
         Clock::time_point start;
@@ -44,4 +51,7 @@ private:
     bool m_ticked = false;
     std::deque<Tick> m_ticks;
     double m_longestGapMs = 0;
+    bool m_inSpan = false;
+    Clock::time_point m_spanStart{};
+    double m_spanGapMs = 0;
 };

@@ -52,6 +52,7 @@ MainFrame::MainFrame(wxWindow* parent)
     fillCreationMenus();
     m_document.setChanged([this] { showEditState(); });
     m_document.setEditMenu(m_menuEdit);
+    m_export.setTimingLog(&m_host.timing());
 
     m_mgr.SetManagedWindow(this);
     m_mgr.AddPane(m_toolBar, wxAuiPaneInfo().Top());

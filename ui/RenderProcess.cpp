@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,6 +57,8 @@ bool RenderProcess::start(const std::string& exe, const std::vector<std::string>
         return false;
     }
     m_fd = pipeEnds[0];
+    // The render shares the processors with the live preview, which goes first.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(m_pid), 10);
     return true;
 }
 

@@ -75,3 +75,21 @@ TEST(FrameTimingLog, TooFewFramesStillReportThePumpsLongestGap) {
     log.recordTick(t + milliseconds(65));
     EXPECT_EQ(log.summary(), "frames: too few ticks to measure; longest gap 45.0 ms");
 }
+
+TEST(FrameTimingLog, ASpanMeasuresItsOwnLongestGapOnly) {
+    FrameTimingLog log(true);
+    Clock::time_point t{};
+    // A 300 ms stall before the span does not count in it.
+    log.recordTick(t);
+    log.recordTick(t += milliseconds(300));
+    log.beginSpan(t + milliseconds(5));
+    for (int i = 0; i < 10; ++i) log.recordTick(t += milliseconds(i == 6 ? 70 : 20));
+    log.endSpan();
+    log.recordTick(t += milliseconds(500));
+    EXPECT_DOUBLE_EQ(log.spanLongestGapMs(), 70.0);
+    EXPECT_DOUBLE_EQ(log.longestGapMs(), 500.0);
+    // The wait from the span's start to its first tick is a gap of it.
+    log.beginSpan(t);
+    log.recordTick(t += milliseconds(90));
+    EXPECT_DOUBLE_EQ(log.spanLongestGapMs(), 90.0);
+}
