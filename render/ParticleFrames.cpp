@@ -48,6 +48,7 @@ ParticleFrames::Status ParticleFrames::open(const FrameSettings& settings) {
             m_error = settings.backdrop + ": " + reason;
             return Unloadable;
         }
+        if (settings.hasBackdropPosition) backdrop->setPosition(settings.backdropX, settings.backdropY);
         scene->addChild(backdrop, -1);
     }
     scene->addChild(m_system);

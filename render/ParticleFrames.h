@@ -26,7 +26,10 @@ struct FrameSettings {
     unsigned int seed = 1;
     double warmup = 0.0;
     std::vector<std::string> searchPaths;
-    std::string backdrop; // an image (centred) or a .csb scene behind the effect; empty: none
+    std::string backdrop;             // an image (centred) or a .csb scene behind the effect; empty: none
+    bool hasBackdropPosition = false; // where the image's centre or the scene's origin goes instead
+    float backdropX = 0.0f;
+    float backdropY = 0.0f;
 };
 
 // Use:

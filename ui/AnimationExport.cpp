@@ -149,8 +149,12 @@ AnimationExport::Result AnimationExport::exportTo(ParticleSystem2DEditor* effect
         effect->getParent() ? effect->getParent()->convertToWorldSpace(effect->getPosition()) : effect->getPosition();
     scene.x = at.x;
     scene.y = at.y;
-    scene.backdrop = Backdrop::sourceOf(BackgroundLoader::current());
-    if (!scene.backdrop.empty()) scene.backdrop = Absolute(scene.backdrop);
+    if (const cocos2d::Node* background = BackgroundLoader::current()) {
+        scene.backdrop = Backdrop::sourceOf(background);
+        if (!scene.backdrop.empty()) scene.backdrop = Absolute(scene.backdrop);
+        scene.backdropX = background->getPositionX();
+        scene.backdropY = background->getPositionY();
+    }
 
     RenderProcess child;
     std::string why;

@@ -44,9 +44,13 @@ std::vector<std::string> RenderArguments(const ExportOptions& o, const ExportSce
                              std::to_string(o.width) + "x" + std::to_string(o.height), "--seed",
                              std::to_string(o.seed.value_or(1)), "--warmup", number(o.warmup), "--background",
                              o.background == ExportBackground::Transparent ? "transparent" : "#000000"});
-    if (!o.centred) args.insert(args.end(), {"--position", number(scene.x) + "," + number(scene.y)});
+    // Centring moves the whole scene, background and all, so that the emitter is in the middle.
+    const float dx = o.centred ? o.width / 2.0f - scene.x : 0.0f;
+    const float dy = o.centred ? o.height / 2.0f - scene.y : 0.0f;
+    args.insert(args.end(), {"--position", number(scene.x + dx) + "," + number(scene.y + dy)});
     if (o.background == ExportBackground::Scene && !scene.backdrop.empty())
-        args.insert(args.end(), {"--backdrop", scene.backdrop});
+        args.insert(args.end(), {"--backdrop", scene.backdrop, "--backdrop-position",
+                                 number(scene.backdropX + dx) + "," + number(scene.backdropY + dy)});
     if (o.format == ExportFormat::Webp && o.lossy) args.insert(args.end(), {"--quality", std::to_string(o.quality)});
     if (o.format == ExportFormat::Gif && o.background == ExportBackground::Transparent)
         args.insert(args.end(), {"--matte", hexColour(o.matte)});

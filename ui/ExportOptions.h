@@ -34,6 +34,7 @@ struct ExportScene {
     std::vector<std::string> searchPaths; // where its texture may be
     float x = 0, y = 0;                   // the emitter in design coordinates
     std::string backdrop;                 // the scene's background file; empty: none
+    float backdropX = 0, backdropY = 0;   // where the background node is in the scene
 };
 
 // The command line of particle-render for options that are complete (size,

@@ -125,7 +125,7 @@ TEST(ParticleRenderFormats, UsageErrorsOfTheFormatOptions) {
           "--format webp --quality -1 --out " + file, "--format gif --quality 50 --out " + file,
           "--format gif --matte '#fff' --background transparent --out " + file,
           "--format gif --matte '#ffffff' --out " + file, "--format sheet --out " + file,
-          "--format webp --sheet " + shellQuote(out.file("s.png"))}) {
+          "--format webp --sheet " + shellQuote(out.file("s.png")), "--backdrop-position 3 --out " + file}) {
         const ToolRun r = render("smoke.plist " + args);
         EXPECT_EQ(r.status, 3) << args;
         EXPECT_NE(r.err.find("usage: particle-render"), std::string::npos) << args;

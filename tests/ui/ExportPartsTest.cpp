@@ -37,6 +37,8 @@ ExportScene Scene() {
     s.x = 12.5f;
     s.y = 40;
     s.backdrop = "/bg/back.png";
+    s.backdropX = 100;
+    s.backdropY = 150;
     return s;
 }
 
@@ -75,9 +77,11 @@ TEST(ExportOptions, TheRenderGetsTheDialogsChoicesAsOptions) {
     o.lossy = true;
     o.quality = 35;
     args = RenderArguments(o, Scene(), "/out/a.webp");
-    EXPECT_FALSE(Has(args, "--position"));
+    EXPECT_EQ(After(args, "--position"), "160,100");
     EXPECT_EQ(After(args, "--background"), "#000000");
     EXPECT_EQ(After(args, "--backdrop"), "/bg/back.png");
+    // The background moves with the effect: 147.5 right, 60 up.
+    EXPECT_EQ(After(args, "--backdrop-position"), "247.5,210");
     EXPECT_EQ(After(args, "--quality"), "35");
 
     // A GIF over a transparent background has its edge colour; over black it has none.

@@ -7,12 +7,18 @@
 #include "ui/MainFrame.h"
 #include "ui/MainFrameIds.h"
 
+#include <wx/image.h>
 #include <wx/menu.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
-wxString U(const char* text) {
-    return wxString::FromUTF8(text);
+wxString U(const std::string& text) {
+    return wxString::FromUTF8(text.c_str());
 }
 
 } // namespace
@@ -63,4 +69,79 @@ TEST_F(GuiExportCommand, TheDialogStartsWithTheDesignSizeTheEffectsDurationAndTh
     exporter.setPreviewSeed([] { return std::optional<unsigned>(); });
     EXPECT_EQ(exporter.startingOptions(effect).seed.value_or(0), 1u);
     exporter.setPreviewSeed(nullptr);
+}
+
+namespace {
+
+const std::string kRenderTool =
+    std::string(FW_FLAREWICK_EXE).substr(0, std::string(FW_FLAREWICK_EXE).rfind('/')) + "/particle-render";
+
+// One frame of the design size over the scene's background, the effect where it is.
+ExportOptions OneFrame(int width, int height) {
+    ExportOptions o;
+    o.width = width;
+    o.height = height;
+    o.fps = 30;
+    o.seconds = 1 / 30.0;
+    o.seed = 1;
+    o.background = ExportBackground::Scene;
+    return o;
+}
+
+// The colour at a point of a frame counted from its bottom-left corner, as the scene counts.
+std::string At(const wxImage& image, int x, int y) {
+    const int row = image.GetHeight() - 1 - y;
+    return std::to_string(image.GetRed(x, row)) + "," + std::to_string(image.GetGreen(x, row)) + "," +
+           std::to_string(image.GetBlue(x, row));
+}
+
+} // namespace
+
+TEST_F(GuiExportCommand, TheSceneBackgroundStaysWhereItIsAndCentringMovesItWithTheEffect) {
+    wxImage picture(96, 64);
+    picture.SetRGB(wxRect(0, 0, 96, 64), 30, 60, 210);
+    const std::string backdrop = m_work->file("bg.png");
+    ASSERT_TRUE(picture.SaveFile(wxString::FromUTF8(backdrop), wxBITMAP_TYPE_PNG));
+    m_frame->documents().openPath(wxString::FromUTF8(backdrop));
+    command(wxID_NEW);
+    ParticleSystem2DEditor* effect = AnimationExport::selectedEffect();
+    ASSERT_NE(effect, nullptr);
+    effect->setPosition(cocos2d::Vec2(300, 450));
+    AnimationExport& exporter = m_frame->animationExport();
+    exporter.setRenderProgram(kRenderTool);
+
+    // As in the scene: the picture in the middle of the 640 x 960 design area, black elsewhere.
+    ASSERT_EQ(exporter.exportTo(effect, OneFrame(640, 960), U(m_work->file("scene"))), AnimationExport::Done);
+    wxImage frame;
+    ASSERT_TRUE(frame.LoadFile(U(m_work->file("scene/frame_0000.png"))));
+    ASSERT_EQ(frame.GetWidth(), 640);
+    EXPECT_EQ(At(frame, 340, 490), "30,60,210");
+    EXPECT_EQ(At(frame, 600, 100), "0,0,0");
+
+    // Centred in 200 x 200: the emitter moves to (100, 100), the picture's middle with it to (120, 130).
+    ExportOptions centred = OneFrame(200, 200);
+    centred.centred = true;
+    ASSERT_EQ(exporter.exportTo(effect, centred, U(m_work->file("centred"))), AnimationExport::Done);
+    ASSERT_TRUE(frame.LoadFile(U(m_work->file("centred/frame_0000.png"))));
+    EXPECT_EQ(At(frame, 150, 150), "30,60,210");
+    EXPECT_EQ(At(frame, 20, 190), "0,0,0");
+    EXPECT_TRUE(m_dialogs.boxes.empty());
+}
+
+TEST_F(GuiExportCommand, ARenderThatFailsIsReportedInABoxAndLeavesNothing) {
+    command(wxID_NEW);
+    AnimationExport& exporter = m_frame->animationExport();
+    exporter.setRenderProgram("/bin/false");
+    const wxString path = U(m_work->file("anim.gif"));
+    ExportOptions o = OneFrame(32, 32);
+    o.format = ExportFormat::Gif;
+    ASSERT_EQ(exporter.exportTo(AnimationExport::selectedEffect(), o, path), AnimationExport::Failed);
+    ASSERT_EQ(m_dialogs.boxes.size(), 1u);
+    EXPECT_EQ(m_dialogs.boxes[0].caption, U("提示"));
+    EXPECT_EQ(m_dialogs.boxes[0].message, U("导出失败！") + wxS("\n") + path + wxS("\n") + U("渲染程序意外退出。"));
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(m_work->path()))
+        left.push_back(e.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"rc", "res"}));
 }

@@ -91,6 +91,7 @@ const char* RenderOptions::usage() {
            "  --search-path DIR      also look for textures in DIR (repeatable)\n"
            "  --backdrop FILE        draw this image (centred) or Cocos Studio .csb scene\n"
            "                         behind the effect\n"
+           "  --backdrop-position X,Y   where the image's centre or the scene's origin goes\n"
            "  --quality Q            WebP only: lossy at quality 0-100 (default lossless)\n"
            "  --matte '#rrggbb'      GIF with a transparent background only: GIF has no partial\n"
            "                         alpha, so pixels at least half covered are blended over\n"
@@ -203,6 +204,16 @@ bool RenderOptions::parse(int argc, char** argv, std::string* why) {
             hasMatte = true;
         } else if (a == "--progress") {
             progress = true;
+        } else if (a == "--backdrop-position") {
+            std::string xs, ys;
+            double xd = 0, yd = 0;
+            if (!splitPair(value, ',', &xs, &ys) || !toDouble(xs, &xd) || !toDouble(ys, &yd)) {
+                *why = "--backdrop-position needs X,Y";
+                return false;
+            }
+            hasBackdropPosition = true;
+            backdropX = static_cast<float>(xd);
+            backdropY = static_cast<float>(yd);
         } else if (a == "--backdrop") {
             if (value.empty()) {
                 *why = "--backdrop needs a file";
