@@ -16,13 +16,7 @@ TOOL="$PWD/$BUILD_DIR/particle-render"
 WORK=$(mktemp -d)
 XVFB_PID=""
 APP_PID=""
-cleanup() {
-  [[ -n "$APP_PID" ]] && kill "$APP_PID" 2>/dev/null
-  [[ -n "$XVFB_PID" ]] && kill "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
+trap end_run EXIT
 start_xvfb 1600x1200x24
 export GSETTINGS_BACKEND=memory FLAREWICK_FRAME_STATS=1
 link_resources

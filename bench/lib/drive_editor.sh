@@ -1,6 +1,14 @@
 # Shared by the bench scripts that drive the real editor under their own Xvfb with xdotool (sourced, not run).
 # The caller sets EXE (the editor) and WORK (its working directory, with rc/ and res/ linked in by link_resources).
 
+# Ends the editor and the Xvfb of a run and removes WORK; scripts call it on exit (trap end_run EXIT).
+end_run() {
+  [[ -n "${APP_PID:-}" ]] && kill "$APP_PID" 2>/dev/null
+  [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$WORK"
+}
+
 # Starts an Xvfb of the given screen size on a free display and exports DISPLAY; XVFB_PID is its process.
 start_xvfb() {
   local num=$(( 500 + RANDOM % 400 ))

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -123,19 +124,29 @@ std::string ReadAll(const std::string& path) {
     return out;
 }
 
+// The real program with a new effect selected, waiting for keys.
+class GuiExportAnimation : public testing::Test {
+protected:
+    void SetUp() override {
+        m_editor = std::make_unique<RunningEditor>(work.path(), std::vector<std::string>{"GSETTINGS_BACKEND=memory"});
+        ASSERT_NE(m_editor->window(), 0u) << m_editor->log();
+        m_session = std::make_unique<ExportSession>(*m_editor);
+        ASSERT_TRUE(m_session->user().focusMain());
+        ASSERT_TRUE(Keys("ctrl+n"));
+        Sleep(300);
+    }
+
+    TempDir work;
+    std::unique_ptr<RunningEditor> m_editor;
+    std::unique_ptr<ExportSession> m_session;
+};
+
 } // namespace
 
-TEST(GuiExportAnimation, EachFormatThroughTheMenuGivesTheToolsFramesAndALockedFolderGivesTheBox) {
-    TempDir work;
-    RunningEditor editor(work.path(), {"GSETTINGS_BACKEND=memory"});
-    ASSERT_NE(editor.window(), 0u) << editor.log();
-    ExportSession session(editor);
-    ASSERT_TRUE(session.user().focusMain());
-    ASSERT_TRUE(Keys("ctrl+n"));
-    Sleep(300);
+TEST_F(GuiExportAnimation, EachFormatThroughTheMenuGivesTheToolsFramesAndALockedFolderGivesTheBox) {
     // The effect saved, so that the tool can draw the very same file.
     ASSERT_TRUE(Keys("ctrl+s"));
-    ASSERT_TRUE(session.user().choose(kSaveChooser, work.file("fx.plist"), false)) << editor.log();
+    ASSERT_TRUE(m_session->user().choose(kSaveChooser, work.file("fx.plist"), false)) << m_editor->log();
     ASSERT_TRUE(WaitFor(work.file("fx.plist"), 5));
 
     // PNG frames (the first format) with the small settings; the dialog keeps them, and each later export steps
@@ -150,9 +161,9 @@ TEST(GuiExportAnimation, EachFormatThroughTheMenuGivesTheToolsFramesAndALockedFo
                     // The format's extension is added to a name typed without one.
                     {"Down Tab", "anim", "anim.gif"}};
     for (const auto& e : kExports) {
-        ASSERT_TRUE(session.exportWith(e.keys, work.file(e.typed))) << e.typed << "\n" << editor.log();
-        ASSERT_TRUE(session.finished()) << e.typed;
-        ASSERT_TRUE(fs::exists(work.file(e.written))) << e.written << "\n" << editor.log();
+        ASSERT_TRUE(m_session->exportWith(e.keys, work.file(e.typed))) << e.typed << "\n" << m_editor->log();
+        ASSERT_TRUE(m_session->finished()) << e.typed;
+        ASSERT_TRUE(fs::exists(work.file(e.written))) << e.written << "\n" << m_editor->log();
     }
 
     // The tool with the same options draws the same frames.
@@ -188,10 +199,10 @@ TEST(GuiExportAnimation, EachFormatThroughTheMenuGivesTheToolsFramesAndALockedFo
     const std::string locked = work.file("locked");
     ASSERT_TRUE(fs::create_directory(locked));
     ASSERT_EQ(chmod(locked.c_str(), 0555), 0);
-    ASSERT_TRUE(session.exportWith("Tab", locked + "/anim.gif")) << editor.log();
-    session.finished();
-    const XWindow box = editor.x().waitForWindow("提示", 10);
-    EXPECT_NE(box, 0u) << "no box for the locked folder\n" << editor.log();
+    ASSERT_TRUE(m_session->exportWith("Tab", locked + "/anim.gif")) << m_editor->log();
+    m_session->finished();
+    const XWindow box = m_editor->x().waitForWindow("提示", 10);
+    EXPECT_NE(box, 0u) << "no box for the locked folder\n" << m_editor->log();
     EXPECT_TRUE(Names(locked).empty());
     if (box) {
         Focus(box);
@@ -200,21 +211,14 @@ TEST(GuiExportAnimation, EachFormatThroughTheMenuGivesTheToolsFramesAndALockedFo
     chmod(locked.c_str(), 0755);
     // Nothing of the staging folders is left anywhere.
     for (const std::string& name : Names(work.path())) EXPECT_EQ(name.find(".flarewick-export"), std::string::npos);
-    EXPECT_TRUE(editor.process().running());
+    EXPECT_TRUE(m_editor->process().running());
 }
 
-TEST(GuiExportAnimation, CancelInTheMiddleStopsTheRenderAndLeavesNothing) {
-    TempDir work;
-    RunningEditor editor(work.path(), {"GSETTINGS_BACKEND=memory"});
-    ASSERT_NE(editor.window(), 0u) << editor.log();
-    ExportSession session(editor);
-    ASSERT_TRUE(session.user().focusMain());
-    ASSERT_TRUE(Keys("ctrl+n"));
-    Sleep(300);
+TEST_F(GuiExportAnimation, CancelInTheMiddleStopsTheRenderAndLeavesNothing) {
     // The design size and 20 s: far longer than the wait before the cancel.
-    ASSERT_TRUE(session.exportWith("Down Down Tab Tab Tab Tab Tab ctrl+a 2 0 Tab", work.file("long.webp")));
-    const XWindow progress = editor.x().waitForWindow(kProgress, 10);
-    ASSERT_NE(progress, 0u) << editor.log();
+    ASSERT_TRUE(m_session->exportWith("Down Down Tab Tab Tab Tab Tab ctrl+a 2 0 Tab", work.file("long.webp")));
+    const XWindow progress = m_editor->x().waitForWindow(kProgress, 10);
+    ASSERT_NE(progress, 0u) << m_editor->log();
     Sleep(1500);
     // The staging folder is there while the render runs.
     bool staging = false;
@@ -222,10 +226,10 @@ TEST(GuiExportAnimation, CancelInTheMiddleStopsTheRenderAndLeavesNothing) {
     EXPECT_TRUE(staging);
     ASSERT_TRUE(Focus(progress));
     ASSERT_TRUE(Keys("Escape"));
-    for (int i = 0; i < 50 && editor.x().mapped(progress); ++i) Sleep(100);
-    EXPECT_FALSE(editor.x().mapped(progress));
+    for (int i = 0; i < 50 && m_editor->x().mapped(progress); ++i) Sleep(100);
+    EXPECT_FALSE(m_editor->x().mapped(progress));
     Sleep(500);
     for (const std::string& name : Names(work.path()))
         EXPECT_TRUE(name == "rc" || name == "res") << name << " left behind";
-    EXPECT_TRUE(editor.process().running());
+    EXPECT_TRUE(m_editor->process().running());
 }

@@ -44,6 +44,16 @@ int hexDigit(char c) {
     return -1;
 }
 
+// "X,Y" in design points.
+bool parsePoint(const std::string& value, float* x, float* y) {
+    std::string xs, ys;
+    double xd = 0, yd = 0;
+    if (!splitPair(value, ',', &xs, &ys) || !toDouble(xs, &xd) || !toDouble(ys, &yd)) return false;
+    *x = static_cast<float>(xd);
+    *y = static_cast<float>(yd);
+    return true;
+}
+
 bool parseColour(const std::string& value, unsigned char rgb[3]) {
     if (value.size() != 7 || value[0] != '#') return false;
     unsigned char parsed[3];
@@ -154,16 +164,13 @@ bool RenderOptions::parse(int argc, char** argv, std::string* why) {
             }
             width = static_cast<int>(wn);
             height = static_cast<int>(hn);
-        } else if (a == "--position") {
-            std::string xs, ys;
-            double xd = 0, yd = 0;
-            if (!splitPair(value, ',', &xs, &ys) || !toDouble(xs, &xd) || !toDouble(ys, &yd)) {
-                *why = "--position needs X,Y";
+        } else if (a == "--position" || a == "--backdrop-position") {
+            const bool emitter = a == "--position";
+            if (!parsePoint(value, emitter ? &x : &backdropX, emitter ? &y : &backdropY)) {
+                *why = a + " needs X,Y";
                 return false;
             }
-            hasPosition = true;
-            x = static_cast<float>(xd);
-            y = static_cast<float>(yd);
+            (emitter ? hasPosition : hasBackdropPosition) = true;
         } else if (a == "--background") {
             if (value == "transparent") {
                 transparent = true;
@@ -204,16 +211,6 @@ bool RenderOptions::parse(int argc, char** argv, std::string* why) {
             hasMatte = true;
         } else if (a == "--progress") {
             progress = true;
-        } else if (a == "--backdrop-position") {
-            std::string xs, ys;
-            double xd = 0, yd = 0;
-            if (!splitPair(value, ',', &xs, &ys) || !toDouble(xs, &xd) || !toDouble(ys, &yd)) {
-                *why = "--backdrop-position needs X,Y";
-                return false;
-            }
-            hasBackdropPosition = true;
-            backdropX = static_cast<float>(xd);
-            backdropY = static_cast<float>(yd);
         } else if (a == "--backdrop") {
             if (value.empty()) {
                 *why = "--backdrop needs a file";
