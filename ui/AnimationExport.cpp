@@ -25,6 +25,7 @@
 #include <wx/progdlg.h>
 #include <wx/translation.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
@@ -83,6 +84,13 @@ private:
     static wxString message(int done, int frames) { return wxString::Format(T("第 %d 帧，共 %d 帧"), done, frames); }
     int m_frames;
 };
+
+// Why the render failed, in the user's words where the render's own are known.
+wxString RenderFailure(const std::string& said) {
+    if (said.empty()) return T("渲染程序意外退出。");
+    if (said.find("out of memory") != std::string::npos) return WriteFailureReason(ENOMEM);
+    return wxString::FromUTF8(said);
+}
 
 } // namespace
 
@@ -181,8 +189,7 @@ AnimationExport::Result AnimationExport::exportTo(ParticleSystem2DEditor* effect
                      std::chrono::duration<double>(FrameTimingLog::Clock::now() - started).count(),
                      m_timing->spanLongestGapMs());
     }
-    if (child.status() != 0)
-        return fail(path, child.errors().empty() ? T("渲染程序意外退出。") : wxString::FromUTF8(child.errors()));
+    if (child.status() != 0) return fail(path, RenderFailure(child.errors()));
     if (!staging.commit(options.format == ExportFormat::Sheet, &error)) return fail(path, WriteFailureReason(error));
     return Done;
 }

@@ -10,6 +10,8 @@
 #include <wx/image.h>
 #include <wx/menu.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -139,6 +141,17 @@ TEST_F(GuiExportCommand, ARenderThatFailsIsReportedInABoxAndLeavesNothing) {
     ASSERT_EQ(m_dialogs.boxes.size(), 1u);
     EXPECT_EQ(m_dialogs.boxes[0].caption, U("提示"));
     EXPECT_EQ(m_dialogs.boxes[0].message, U("导出失败！") + wxS("\n") + path + wxS("\n") + U("渲染程序意外退出。"));
+
+    // The render's own reason comes through, in the user's words where it is a known one.
+    m_dialogs.boxes.clear();
+    const std::string script = m_work->file("fails.sh");
+    m_work->write("fails.sh", "#!/bin/sh\necho 'frame 1/1' >&2\necho 'particle-render: out of memory' >&2\nexit 1\n");
+    ASSERT_EQ(chmod(script.c_str(), 0755), 0);
+    exporter.setRenderProgram(script);
+    ASSERT_EQ(exporter.exportTo(AnimationExport::selectedEffect(), o, path), AnimationExport::Failed);
+    ASSERT_EQ(m_dialogs.boxes.size(), 1u);
+    EXPECT_EQ(m_dialogs.boxes[0].message, U("导出失败！") + wxS("\n") + path + wxS("\n") + U("内存不足。"));
+    std::filesystem::remove(script);
     std::vector<std::string> left;
     for (const auto& e : std::filesystem::directory_iterator(m_work->path()))
         left.push_back(e.path().filename().string());

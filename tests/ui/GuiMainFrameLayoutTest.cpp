@@ -3,6 +3,7 @@
 
 #include "editor/ObjectTree.h"
 #include "ui/MainFrame.h"
+#include "ui/MainFrameIds.h"
 #include "view/wxCCGLViewImpl.h"
 
 #include <wx/accel.h>
@@ -89,6 +90,7 @@ TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
                 {"打开(&O)", "CTRL+O", wxID_OPEN},
                 {"保存(&S)", "CTRL+S", wxID_SAVE},
                 {"另存为", "CTRL+SHIFT+S", wxID_SAVEAS},
+                {"导出动画…", "", ID_EXPORT_ANIMATION},
                 {"最近打开的文件", "", wxID_ANY},
                 kSeparator,
                 {"关闭(&Q)", "CTRL+Q", wxID_EXIT}},
