@@ -1,6 +1,10 @@
 // The export command in the main window: where it sits in the File menu, when it can be chosen, what it starts with.
 #include "MainFrameFixture.h"
 
+#include "base/CCDirector.h"
+#include "base/CCEventDispatcher.h"
+#include "base/CCEventListenerCustom.h"
+
 #include "editor/SelectionManager.h"
 #include "particle/ParticleSystem2DEditor.h"
 #include "ui/AnimationExport.h"
@@ -13,6 +17,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -157,4 +162,27 @@ TEST_F(GuiExportCommand, ARenderThatFailsIsReportedInABoxAndLeavesNothing) {
         left.push_back(e.path().filename().string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"rc", "res"}));
+}
+
+TEST_F(GuiExportCommand, ThePreviewKeepsDrawingWhileAnExportRenders) {
+    command(wxID_NEW);
+    AnimationExport& exporter = m_frame->animationExport();
+    exporter.setRenderProgram(kRenderTool);
+    int drawn = 0;
+    auto* director = cocos2d::Director::getInstance();
+    auto* listener = director->getEventDispatcher()->addCustomEventListener(
+        cocos2d::Director::EVENT_AFTER_DRAW, [&drawn](cocos2d::EventCustom*) { ++drawn; });
+    ExportOptions o = OneFrame(320, 480);
+    o.format = ExportFormat::Webp;
+    o.background = ExportBackground::Transparent;
+    o.seconds = 1;
+    const auto start = std::chrono::steady_clock::now();
+    const AnimationExport::Result result =
+        exporter.exportTo(AnimationExport::selectedEffect(), o, U(m_work->file("live.webp")));
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    director->getEventDispatcher()->removeEventListener(listener);
+    ASSERT_EQ(result, AnimationExport::Done);
+    EXPECT_TRUE(std::filesystem::exists(m_work->file("live.webp")));
+    // The live effect is drawn on every tick of the pump (20 ms): at least a third of them come while the render runs.
+    EXPECT_GE(drawn, static_cast<int>(seconds * 50 / 3)) << drawn << " frames in " << seconds << " s";
 }
