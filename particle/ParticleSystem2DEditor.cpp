@@ -154,6 +154,12 @@ void ParticleSystem2DEditor::draw(Renderer* renderer, const Mat4& transform, uin
     queueSelectionFrame(renderer, transform, flags);
 }
 
+void ParticleSystem2DEditor::restartFromNothing() {
+    resetSystem();
+    _particleCount = 0;
+    _emitCounter = 0;
+}
+
 // ---- page and edits ----
 
 void ParticleSystem2DEditor::createProperties() {

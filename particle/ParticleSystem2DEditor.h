@@ -34,6 +34,11 @@ public:
     // Draws the particles, then queues the selection frame above them.
     void draw(cocos2d::Renderer* renderer, const cocos2d::Mat4& transform, uint32_t flags) override;
 
+    // Starts the effect over with no particle left in flight and no
+    // emission carried over from before, so that the same random stream
+    // gives the same particles, in the same order, every time.
+    void restartFromNothing();
+
     // ---- editor side ----
     // The common node rows, then "关键参数", "显示相关" and "发射器".
     void createProperties() override;

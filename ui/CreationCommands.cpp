@@ -4,10 +4,12 @@
 #include "editor/RegisterEditorObject.h"
 #include "editor/SpriteEditor.h"
 #include "particle/ParticleSystem2DEditor.h"
+#include "ui/PreviewCommands.h"
 
 namespace CreationCommands {
 
 bool createParticle(int templateNumber) {
+    SeedNewEffect();
     return RegisterEditorObject(ParticleSystem2DEditor::createFromTemplate(templateNumber), wxS("Particle2D"));
 }
 

@@ -10,6 +10,7 @@
 #include "ui/BackgroundLoader.h"
 #include "ui/BackgroundStep.h"
 #include "ui/EngineHost.h"
+#include "ui/PreviewCommands.h"
 #include "ui/WorkPathTexture.h"
 #include "ui/WriteFailure.h"
 
@@ -112,6 +113,7 @@ bool DocumentCommands::dropFiles(const std::vector<wxString>& paths, const cocos
 
 bool DocumentCommands::openParticleFile(const wxString& path, const cocos2d::Vec2* at) {
     const std::string file = Narrow(path);
+    SeedNewEffect();
     ParticleSystem2DEditor* object = ParticleSystem2DEditor::createFromFile(file);
     if (!object) {
         wxString text = wxString::FromUTF8("无法加载粒子文件！") + wxS("\n") + path;

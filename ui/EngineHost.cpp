@@ -39,6 +39,11 @@ constexpr std::chrono::milliseconds kRestPeriod(200);
 
 // Mapped by the X server, not only asked to be: GDK marks a top-level window
 // withdrawn until the server's map notification has come back.
+// Effects frozen by a time scale of 0 change nothing from frame to frame.
+bool TimeStandsStill() {
+    return Director::getInstance()->getScheduler()->getTimeScale() == 0;
+}
+
 bool IsMappedOnScreen(wxFrame* frame) {
     GtkWidget* widget = frame->GetHandle();
     GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;
@@ -100,6 +105,7 @@ void EngineHost::startPump() {
     if (!m_glView) return;
     m_timer = new wxTimer(m_owner, ID_TICK_TIMER);
     m_frameRequests = std::make_unique<FrameRequestFilter>(m_glView, m_timer);
+    for (const wxObject* source : m_quietSources) m_frameRequests->ignore(source);
     wxEvtHandler::AddFilter(m_frameRequests.get());
     m_glView->setFrameRequestHandler([this] { wake(); });
     m_lastStep = FramePacer::Clock::now();
@@ -119,6 +125,16 @@ void EngineHost::startPump() {
 
 void EngineHost::requestFrame() {
     if (m_glView) m_glView->requestFrame();
+}
+
+void EngineHost::ignoreEventsOf(const wxObject* source) {
+    m_quietSources.push_back(source);
+    if (m_frameRequests) m_frameRequests->ignore(source);
+}
+
+void EngineHost::queueStep(float seconds) {
+    m_steps.push_back(seconds);
+    requestFrame();
 }
 
 void EngineHost::stopFrameRequests() {
@@ -169,13 +185,26 @@ void EngineHost::runFrame() {
     // advance it, so the next drawn frame sees one tick's time, not the
     // whole still spell.
     const FramePacer::Clock::time_point now = FramePacer::Clock::now();
-    const float dt = std::chrono::duration<float>(now - m_lastStep).count();
+    float dt = std::chrono::duration<float>(now - m_lastStep).count();
     m_lastStep = now;
+    // A step is a frame of its own length in engine time, also while time
+    // otherwise stands still (scale 0).
+    const bool step = !m_steps.empty();
+    Scheduler* scheduler = Director::getInstance()->getScheduler();
+    const float timeScale = scheduler->getTimeScale();
+    if (step) {
+        dt = m_steps.front();
+        m_steps.pop_front();
+        scheduler->setTimeScale(1);
+    }
     // The window's first frame on the screen is drawn whatever else holds:
     // what waits for the editor to be seen starts after it.
     const bool firstOnScreen = !m_drawnOnScreen && !m_closing && IsMappedOnScreen(m_owner);
-    const bool draw = firstOnScreen || frameNeeded();
-    if (draw) m_timing.frameStarted();
+    const bool draw = firstOnScreen || step || frameNeeded();
+    if (draw) {
+        m_timing.frameStarted();
+        ++m_framesDrawn;
+    }
     // A modal dialog opened by a command that this frame's polling
     // dispatched runs its own loop, in which later ticks nest.
     ++m_frameDepth;
@@ -186,6 +215,8 @@ void EngineHost::runFrame() {
         Director::getInstance()->mainLoop(dt);
     else
         live = updateWithoutDrawing(dt);
+    if (step) scheduler->setTimeScale(timeScale);
+    if (!m_steps.empty()) m_glView->requestFrame();
     if (firstOnScreen) {
         m_drawnOnScreen = true;
         auto handlers = std::move(m_onFirstShownFrame);
@@ -228,7 +259,7 @@ bool EngineHost::frameNeeded() const {
     if (!scene) return true;
     if (!m_glView->canBeSeen()) return false;
     if (m_glView->frameWanted()) return true;
-    return !director->isPaused() && HasLiveEffects(scene);
+    return !director->isPaused() && !TimeStandsStill() && HasLiveEffects(scene);
 }
 
 // Scheduled work goes on behind a still or hidden picture: answers posted
@@ -250,7 +281,7 @@ bool EngineHost::updateWithoutDrawing(float dt) {
     }
     PoolManager::getInstance()->getCurrentPool()->clear();
     // Work of the update that set an effect going is drawn on the next tick.
-    const bool live = !director->isPaused() && HasLiveEffects(director->getRunningScene());
+    const bool live = !director->isPaused() && !TimeStandsStill() && HasLiveEffects(director->getRunningScene());
     if (live) m_glView->requestFrame();
     return live;
 }

@@ -4,6 +4,7 @@
 #include <wx/gdicmn.h>
 #include <wx/timer.h>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -14,6 +15,7 @@
 
 class AppDelegate;
 class FrameRequestFilter;
+class wxObject;
 class wxFrame;
 class wxGLViewImpl;
 
@@ -42,6 +44,15 @@ public:
     void requestFrame();
     // Fits the design area into the engine view, at most 1:1, centred.
     void layoutView();
+    // The next tick draws one frame that advances the scene by exactly
+    // `seconds` of engine time, whatever the scheduler's time scale. Steps
+    // queued faster than ticks come are each drawn, one per tick.
+    void queueStep(float seconds);
+    // Frames drawn since start-up.
+    unsigned long framesDrawn() const { return m_framesDrawn; }
+    // Events of this window (and those inside it) or of this timer change
+    // nothing in the view: they ask for no frame.
+    void ignoreEventsOf(const wxObject* source);
 
     // Each handler is called once, after the first frame drawn while the
     // owner is mapped on the screen: from then on the user sees the editor
@@ -106,4 +117,7 @@ private:
     FramePacer::Clock::time_point m_lastStep{};          // engine time of the last step, drawn or not
     bool m_resting = false;
     int m_framesAfterClose = 0; // must stay 0; reported with the timing figures
+    std::deque<float> m_steps;  // engine time of each queued step
+    unsigned long m_framesDrawn = 0;
+    std::vector<const wxObject*> m_quietSources;
 };

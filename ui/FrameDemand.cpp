@@ -9,6 +9,7 @@
 #include <wx/aui/framemanager.h>
 #include <wx/event.h>
 #include <wx/timer.h>
+#include <wx/window.h>
 
 USING_NS_CC;
 
@@ -28,6 +29,24 @@ int FrameRequestFilter::FilterEvent(wxEvent& event) {
     // The docking manager's look-up is a question asked from idle handlers.
     if (type == wxEVT_IDLE || type == wxEVT_UPDATE_UI || type == wxEVT_AUI_FIND_MANAGER) return Event_Skip;
     if (type == wxEVT_TIMER && &static_cast<wxTimerEvent&>(event).GetTimer() == m_pumpTimer) return Event_Skip;
+    if (isQuiet(event)) return Event_Skip;
     m_view->requestFrame();
     return Event_Skip;
+}
+
+bool FrameRequestFilter::isQuiet(const wxEvent& event) const {
+    if (m_quiet.empty()) return false;
+    if (event.GetEventType() == wxEVT_TIMER) {
+        const wxObject* timer = &static_cast<const wxTimerEvent&>(event).GetTimer();
+        for (const wxObject* source : m_quiet)
+            if (source == timer) return true;
+        return false;
+    }
+    for (const wxObject* object = event.GetEventObject(); object;) {
+        for (const wxObject* source : m_quiet)
+            if (source == object) return true;
+        const auto* window = wxDynamicCast(object, wxWindow);
+        object = window ? window->GetParent() : nullptr;
+    }
+    return false;
 }

@@ -3,7 +3,10 @@
 
 #include <wx/eventfilter.h>
 
+#include <vector>
+
 class wxGLViewImpl;
+class wxObject;
 class wxTimer;
 
 namespace cocos2d {
@@ -24,8 +27,12 @@ class FrameRequestFilter : public wxEventFilter {
 public:
     FrameRequestFilter(wxGLViewImpl* view, const wxTimer* pumpTimer) : m_view(view), m_pumpTimer(pumpTimer) {}
     int FilterEvent(wxEvent& event) override;
+    // Events of source, or of a window inside it, ask for no frame.
+    void ignore(const wxObject* source) { m_quiet.push_back(source); }
 
 private:
+    bool isQuiet(const wxEvent& event) const;
     wxGLViewImpl* m_view;
     const wxTimer* m_pumpTimer;
+    std::vector<const wxObject*> m_quiet;
 };

@@ -17,9 +17,12 @@
 #include "ui/RecentFiles.h"
 #include "ui/ViewDropTarget.h"
 #include "ui/ParticleCheckNotice.h"
+#include "ui/PreviewCommands.h"
 #include "ui/ResolutionCommand.h"
 #include "view/wxCCGLViewImpl.h"
 
+#include "2d/CCScene.h"
+#include "base/CCDirector.h"
 #include "network/HttpClient.h"
 #include "platform/CCRunTimeFiles.h"
 
@@ -50,6 +53,7 @@ MainFrame::MainFrame(wxWindow* parent)
     m_recentFiles = std::make_unique<RecentFiles>(this, m_menuRecentFiles);
     m_documents.setFileUsed([this](const wxString& path) { m_recentFiles->add(path); });
     fillCreationMenus();
+    m_preview = std::make_unique<PreviewCommands>(this, m_host, m_menubar, m_toolBar);
     m_document.setChanged([this] { showEditState(); });
     m_document.setEditMenu(m_menuEdit);
     m_export.setTimingLog(&m_host.timing());
@@ -283,8 +287,15 @@ void MainFrame::showEditState() {
 
 void MainFrame::OnReplay(wxCommandEvent&) {
     const auto& selection = SelectionManager::getInstance()->selection;
-    if (selection.empty()) return;
-    if (auto* particles = dynamic_cast<ParticleSystem2DEditor*>(selection.front())) particles->resetSystem();
+    ReplayEffects(cocos2d::Director::getInstance()->getRunningScene(), selection.empty() ? nullptr : selection.front());
+}
+
+void MainFrame::OnPreview(wxCommandEvent& event) {
+    if (!m_preview->run(event.GetId())) event.Skip();
+}
+
+void MainFrame::OnSpeedChoices(wxAuiToolBarEvent&) {
+    m_preview->showSpeedChoices();
 }
 
 void MainFrame::OnPropertyChanged(wxPropertyGridEvent& event) {
@@ -338,8 +349,14 @@ void MainFrame::OnSize(wxSizeEvent&) {
 }
 
 void MainFrame::OnCharHook(wxKeyEvent& event) {
-    if (event.GetKeyCode() == WXK_DELETE && event.GetModifiers() == wxMOD_NONE && deleteKeyDeletes()) {
-        wxCommandEvent command(wxEVT_MENU, wxID_DELETE);
+    struct ObjectKey {
+        int code;
+        int command;
+    };
+    static const ObjectKey keys[] = {{WXK_DELETE, wxID_DELETE}, {WXK_SPACE, ID_PREVIEW_PAUSE}, {'.', ID_PREVIEW_STEP}};
+    for (const ObjectKey& key : keys) {
+        if (event.GetKeyCode() != key.code || event.GetModifiers() != wxMOD_NONE || !objectsHaveFocus()) continue;
+        wxCommandEvent command(wxEVT_MENU, key.command);
         command.SetEventObject(this);
         ProcessWindowEvent(command);
         return;
@@ -359,9 +376,8 @@ void MainFrame::OnMenuHighlight(wxMenuEvent& event) {
     event.Skip();
 }
 
-// Delete removes objects only where objects are what has the focus: the view
-// and the tree, never the grid (whose cells use it for their text).
-bool MainFrame::deleteKeyDeletes() const {
+// The grid's cells use these keys for their text.
+bool MainFrame::objectsHaveFocus() const {
     for (wxWindow* w = FindFocus(); w; w = w->GetParent())
         if (w == m_host.view() || w == m_objectTree) return true;
     return false;
@@ -385,6 +401,8 @@ wxBEGIN_EVENT_TABLE(MainFrame, uiMainFrame)
     EVT_MENU(wxID_UNDO, MainFrame::OnUndo)
     EVT_MENU(wxID_REDO, MainFrame::OnRedo)
     EVT_MENU(ID_REPLAY, MainFrame::OnReplay)
+    EVT_MENU_RANGE(ID_PREVIEW_FIRST, ID_PREVIEW_LAST, MainFrame::OnPreview)
+    EVT_AUITOOLBAR_TOOL_DROPDOWN(ID_PREVIEW_SPEED, MainFrame::OnSpeedChoices)
     EVT_MENU(ID_SET_RESOLUTION, MainFrame::OnSetResolution)
     EVT_MENU(ID_ADD_WORK_PATH, MainFrame::OnAddWorkPath)
     EVT_MENU_RANGE(ID_SHOW_OBJECT_PANE, ID_SHOW_TOOLBAR, MainFrame::OnShowPane)

@@ -17,6 +17,8 @@
 class ObjectTree;
 class RecentFiles;
 class ParticleCheckNotice;
+class PreviewCommands;
+class wxAuiToolBarEvent;
 class wxGLViewImpl;
 class wxPropertyGridEvent;
 class wxPropertyGridManager;
@@ -48,6 +50,7 @@ public:
     RecentFiles& recentFiles() { return *m_recentFiles; }
     AddWorkPathDlg& workPathDialog() { return m_addWorkPathDlg; }
     AnimationExport& animationExport() { return m_export; }
+    PreviewCommands& preview() { return *m_preview; }
 
 private:
     void fillCreationMenus();
@@ -73,6 +76,8 @@ private:
     // Toolbar tools and the title follow the history and the saved marks.
     void showEditState();
     void OnReplay(wxCommandEvent& event);
+    void OnPreview(wxCommandEvent& event);
+    void OnSpeedChoices(wxAuiToolBarEvent& event);
     void OnPropertyChanged(wxPropertyGridEvent& event);
     void OnShowPane(wxCommandEvent& event);
     void OnSetResolution(wxCommandEvent& event);
@@ -86,7 +91,9 @@ private:
     void OnSize(wxSizeEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnMenuHighlight(wxMenuEvent& event);
-    bool deleteKeyDeletes() const;
+    // Keys for objects and the preview (Delete, Space, Period) act only where
+    // objects have the focus: the view and the tree, never the grid.
+    bool objectsHaveFocus() const;
 
     wxAuiManager m_mgr;
     // Built before the engine starts, so that the stored work paths come
@@ -104,6 +111,7 @@ private:
     // Files of the command line, opened once the window is on screen.
     std::vector<wxString> m_startFiles;
     bool m_startedUp = false;
+    std::unique_ptr<PreviewCommands> m_preview;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -12,10 +12,23 @@ enum MainFrameId {
     ID_CHECK_UPDATE = 1007,
     ID_NEW_PARTICLE = 1008,
     ID_EXPORT_ANIMATION = 1020,
+    // The preview's own commands, one range for the window's table.
+    ID_PREVIEW_PAUSE = 1100,
+    ID_PREVIEW_STEP = 1101,
+    ID_PREVIEW_SEED = 1102,
+    ID_PREVIEW_SPAWN_AREA = 1103,
+    ID_PREVIEW_SPEED = 1104, // the speed tool, whose click opens the speed choices
+    ID_PREVIEW_SPEED_FIRST = 1110,
+    ID_PREVIEW_SPEED_LAST = 1115,
+    ID_PREVIEW_MOTION_FIRST = 1120,
+    ID_PREVIEW_MOTION_LAST = 1123,
+    ID_PREVIEW_FIRST = ID_PREVIEW_PAUSE,
+    ID_PREVIEW_LAST = ID_PREVIEW_MOTION_LAST,
     ID_TICK_TIMER = 10000,
     ID_PROPERTY_GRID = 10001,
     ID_OBJECT_TREE = 10002,
     ID_ABOUT_PAGE = 10003,
+    ID_PREVIEW_COUNTS_TIMER = 10004,
     // One entry per built-in effect; the id minus ID_EXAMPLE_FIRST is its template number.
     ID_EXAMPLE_FIRST = 10100,
     ID_EXAMPLE_LAST = 10110,

@@ -22,6 +22,7 @@ struct uiMainFrame::MenuRow {
     const char* help = "";
     wxMenuItem* uiMainFrame::*item = nullptr;
     const MenuTable* submenu = nullptr;
+    wxItemKind kind = wxITEM_NORMAL; // check and radio entries carry no picture
 };
 
 struct uiMainFrame::MenuTable {
@@ -36,6 +37,8 @@ struct uiMainFrame::ToolRow {
     const char* tooltip;
     const char* bitmap;
     wxAuiToolBarItem* uiMainFrame::*tool;
+    wxItemKind kind = wxITEM_NORMAL;
+    bool dropDown = false;
 };
 
 namespace {
@@ -63,6 +66,26 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
             {"对象窗口", nullptr, ID_SHOW_OBJECT_PANE, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemObjectPane},
             {"属性窗口", nullptr, ID_SHOW_PROPERTY_PANE, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemPropertyPane},
             {"工具条", nullptr, ID_SHOW_TOOLBAR, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemToolbar},
+        }};
+    static const MenuTable speed = {
+        "速度",
+        &uiMainFrame::m_menuSpeed,
+        {
+            {"0.1×", nullptr, ID_PREVIEW_SPEED_FIRST, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
+            {"0.25×", nullptr, ID_PREVIEW_SPEED_FIRST + 1, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
+            {"0.5×", nullptr, ID_PREVIEW_SPEED_FIRST + 2, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
+            {"1×", nullptr, ID_PREVIEW_SPEED_FIRST + 3, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
+            {"2×", nullptr, ID_PREVIEW_SPEED_FIRST + 4, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
+            {"4×", nullptr, ID_PREVIEW_SPEED_FIRST + 5, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
+        }};
+    static const MenuTable motion = {
+        "发射器运动",
+        &uiMainFrame::m_menuMotion,
+        {
+            {"静止", nullptr, ID_PREVIEW_MOTION_FIRST, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
+            {"左右往返", nullptr, ID_PREVIEW_MOTION_FIRST + 1, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
+            {"圆周", nullptr, ID_PREVIEW_MOTION_FIRST + 2, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
+            {"8字形", nullptr, ID_PREVIEW_MOTION_FIRST + 3, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
         }};
     static const MenuTable menus[] = {
         {"文件(&F)",
@@ -92,6 +115,17 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
              {},
              {"动作窗口", nullptr, ID_ACTION_WINDOW, "rc/wxART_NULL.png"},
          }},
+        {"预览(&V)",
+         &uiMainFrame::m_menuPreview,
+         {
+             {"暂停/继续", nullptr, ID_PREVIEW_PAUSE, nullptr, "", nullptr, nullptr, wxITEM_CHECK},
+             {"单步", nullptr, ID_PREVIEW_STEP, "rc/ID_PREVIEW_STEP.png"},
+             {"速度", nullptr, wxID_ANY, "rc/ID_PREVIEW_SPEED.png", "", nullptr, &speed},
+             {"随机种子…", nullptr, ID_PREVIEW_SEED, "rc/wxART_NULL.png"},
+             {"发射器运动", nullptr, wxID_ANY, "rc/wxART_NULL.png", "", nullptr, &motion},
+             {},
+             {"显示发射区域", nullptr, ID_PREVIEW_SPAWN_AREA, nullptr, "", nullptr, nullptr, wxITEM_CHECK},
+         }},
         {"设置(&S)",
          &uiMainFrame::m_menuSettings,
          {
@@ -120,6 +154,10 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
         {wxID_DELETE, "tool", "删除", "rc/wxART_DELETE.png", &uiMainFrame::m_toolDelete},
         {wxID_SEPARATOR, nullptr, nullptr, nullptr, nullptr},
         {ID_REPLAY, "replay", "", "rc/ID_REPLAY.png", &uiMainFrame::m_toolReplay},
+        {wxID_SEPARATOR, nullptr, nullptr, nullptr, nullptr},
+        {ID_PREVIEW_PAUSE, "tool", "暂停/继续", "rc/ID_PREVIEW_PAUSE.png", &uiMainFrame::m_toolPause, wxITEM_CHECK},
+        {ID_PREVIEW_STEP, "tool", "单步", "rc/ID_PREVIEW_STEP.png", &uiMainFrame::m_toolStep},
+        {ID_PREVIEW_SPEED, "tool", "速度", "rc/ID_PREVIEW_SPEED.png", &uiMainFrame::m_toolSpeed, wxITEM_NORMAL, true},
     };
 
     m_menubar = new wxMenuBar(0);
@@ -138,7 +176,8 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
         // An empty text is not looked up: the catalogue's empty entry is its header.
         const wxString tooltip = *row.tooltip ? wxGetTranslation(wxString::FromUTF8(row.tooltip)) : wxString();
         this->*row.tool = m_toolBar->AddTool(row.id, wxString::FromUTF8(row.label), LoadIcon(row.bitmap), wxNullBitmap,
-                                             wxITEM_NORMAL, tooltip, wxEmptyString, nullptr);
+                                             row.kind, tooltip, wxEmptyString, nullptr);
+        if (row.dropDown) m_toolBar->SetToolDropDown(row.id, true);
     }
     m_toolBar->Realize();
 
@@ -161,8 +200,8 @@ wxMenu* uiMainFrame::buildMenu(const MenuTable& table) {
             item = new wxMenuItem(menu, row.id, text, help, wxITEM_NORMAL, buildMenu(*row.submenu));
             item->SetBitmap(LoadIcon(row.bitmap));
         } else {
-            item = new wxMenuItem(menu, row.id, text, help, wxITEM_NORMAL);
-            item->SetBitmap(LoadIcon(row.bitmap));
+            item = new wxMenuItem(menu, row.id, text, help, row.kind);
+            if (row.kind == wxITEM_NORMAL) item->SetBitmap(LoadIcon(row.bitmap));
         }
         menu->Append(item);
         if (row.item) this->*row.item = item;

@@ -31,6 +31,9 @@ protected:
     wxMenu* m_menuEdit = nullptr;
     wxMenu* m_menuCreate = nullptr;
     wxMenu* m_menuCreateFromExample = nullptr;
+    wxMenu* m_menuPreview = nullptr;
+    wxMenu* m_menuSpeed = nullptr;
+    wxMenu* m_menuMotion = nullptr;
     wxMenu* m_menuSettings = nullptr;
     wxMenu* m_menuWindow = nullptr;
     wxMenuItem* m_menuItemObjectPane = nullptr;
@@ -48,6 +51,9 @@ protected:
     wxAuiToolBarItem* m_toolNewParticle = nullptr;
     wxAuiToolBarItem* m_toolDelete = nullptr;
     wxAuiToolBarItem* m_toolReplay = nullptr;
+    wxAuiToolBarItem* m_toolPause = nullptr;
+    wxAuiToolBarItem* m_toolStep = nullptr;
+    wxAuiToolBarItem* m_toolSpeed = nullptr;
 
 private:
     struct MenuRow;

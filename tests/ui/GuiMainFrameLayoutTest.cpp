@@ -81,9 +81,9 @@ using GuiMainFrameLayout = GuiMainFrameFixture;
 TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
     wxMenuBar* bar = m_frame->GetMenuBar();
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->GetMenuCount(), 4u);
-    const char* titles[] = {"文件(&F)", "编辑(&E)", "设置(&S)", "帮助(&H)"};
-    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(bar->GetMenuLabel(i), U(titles[i]));
+    ASSERT_EQ(bar->GetMenuCount(), 5u);
+    const char* titles[] = {"文件(&F)", "编辑(&E)", "预览(&V)", "设置(&S)", "帮助(&H)"};
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(bar->GetMenuLabel(i), U(titles[i]));
 
     ExpectMenu(bar->GetMenu(0),
                {{"新建(&N)", "CTRL+N", wxID_NEW},
@@ -116,19 +116,20 @@ TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
         for (size_t j = 0; j < sub->GetMenuItemCount(); ++j) EXPECT_FALSE(HasBitmap(sub, static_cast<int>(j)));
     }
 
-    wxMenu* settings = bar->GetMenu(2);
+    wxMenu* settings = bar->GetMenu(3);
     ExpectMenu(settings, {{"设置分辨率", "", 1002}, {"添加工作目录", "", 1003}, {"窗口", "", wxID_ANY}}, "Settings");
     EXPECT_EQ(settings->FindItemByPosition(0)->GetHelp(), U("设置设计分辨率"));
     EXPECT_EQ(settings->FindItemByPosition(1)->GetHelp(), wxString());
     ExpectMenu(settings->FindItemByPosition(2)->GetSubMenu(), Plain({"对象窗口", "属性窗口", "工具条"}, 1004), "窗口");
-    ExpectMenu(bar->GetMenu(3),
+    ExpectMenu(bar->GetMenu(4),
                {{"帮助", "F1", wxID_HELP}, {"检测更新", "", 1007}, kSeparator, {"关于...", "", wxID_ABOUT}}, "Help");
 
-    // Every entry of the four menus, submenus included, shows its picture.
-    for (size_t m = 0; m < 4; ++m) {
+    // Every plain entry of the menus, submenus included, shows its picture
+    // (check and radio entries show their mark instead).
+    for (size_t m = 0; m < bar->GetMenuCount(); ++m) {
         wxMenu* menu = bar->GetMenu(m);
         for (size_t i = 0; i < menu->GetMenuItemCount(); ++i)
-            if (!menu->FindItemByPosition(i)->IsSeparator()) {
+            if (menu->FindItemByPosition(i)->GetKind() == wxITEM_NORMAL) {
                 EXPECT_TRUE(HasBitmap(menu, static_cast<int>(i))) << "menu " << m << " entry " << i;
             }
     }
@@ -154,7 +155,7 @@ TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
     ExpectMenu(m_frame->paneMenu(), Plain({"对象窗口", "属性窗口", "工具条"}, 1004), "pane menu");
 }
 
-TEST_F(GuiMainFrameLayout, ToolbarHasNineToolsWithTooltipsAndPanesAreDocked) {
+TEST_F(GuiMainFrameLayout, ToolbarToolsHaveTheirKindsAndTooltipsAndPanesAreDocked) {
     wxAuiManager& panes = m_frame->paneManager();
     wxAuiToolBar* toolbar = nullptr;
     wxAuiPaneInfoArray& all = panes.GetAllPanes();
@@ -170,12 +171,23 @@ TEST_F(GuiMainFrameLayout, ToolbarHasNineToolsWithTooltipsAndPanesAreDocked) {
         int id;
         const char* label;
         const char* tooltip;
+        wxItemKind kind = wxITEM_NORMAL;
     };
-    const std::vector<Tool> expected = {
-        {wxID_NEW, "tool", "新建"},      {wxID_OPEN, "tool", "打开"},  {wxID_SAVE, "tool", "保存"},
-        {wxID_SAVEAS, "tool", "另存为"}, {wxID_UNDO, "tool", "撤销"},  {wxID_REDO, "tool", "重做"},
-        {-1, nullptr, nullptr},          {1008, "tool", "新创建粒子"}, {wxID_DELETE, "tool", "删除"},
-        {-1, nullptr, nullptr},          {1000, "replay", ""}};
+    const std::vector<Tool> expected = {{wxID_NEW, "tool", "新建"},
+                                        {wxID_OPEN, "tool", "打开"},
+                                        {wxID_SAVE, "tool", "保存"},
+                                        {wxID_SAVEAS, "tool", "另存为"},
+                                        {wxID_UNDO, "tool", "撤销"},
+                                        {wxID_REDO, "tool", "重做"},
+                                        {-1, nullptr, nullptr},
+                                        {1008, "tool", "新创建粒子"},
+                                        {wxID_DELETE, "tool", "删除"},
+                                        {-1, nullptr, nullptr},
+                                        {1000, "replay", ""},
+                                        {-1, nullptr, nullptr},
+                                        {1100, "tool", "暂停/继续", wxITEM_CHECK},
+                                        {1101, "tool", "单步"},
+                                        {1104, "tool", "速度 1×"}};
     ASSERT_EQ(toolbar->GetToolCount(), static_cast<int>(expected.size()));
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(testing::Message() << "tool " << i);
@@ -185,7 +197,7 @@ TEST_F(GuiMainFrameLayout, ToolbarHasNineToolsWithTooltipsAndPanesAreDocked) {
             continue;
         }
         EXPECT_EQ(tool->GetId(), expected[i].id);
-        EXPECT_EQ(tool->GetKind(), wxITEM_NORMAL);
+        EXPECT_EQ(tool->GetKind(), expected[i].kind);
         EXPECT_EQ(tool->GetLabel(), U(expected[i].label));
         EXPECT_EQ(tool->GetShortHelp(), U(expected[i].tooltip));
         EXPECT_EQ(tool->GetLongHelp(), wxString());

@@ -401,6 +401,26 @@ def art_go_down(cv):
     cv.draw(union(shaft, head), GREEN, INK)
 
 
+def art_pause(cv):
+    cv.draw(union(box(3.5, 2.5, 7, 13.5, 0.6), box(9, 2.5, 12.5, 13.5, 0.6)), BLUE, INK)
+
+
+def art_play(cv):
+    cv.draw(polygon([(4, 2.2), (13.4, 8), (4, 13.8)]), GREEN, INK)
+
+
+def art_step(cv):
+    """A play triangle against a bar: forward by one frame."""
+    cv.draw(union(polygon([(2.5, 2.8), (10, 8), (2.5, 13.2)]), box(10.5, 2.8, 13.5, 13.2, 0.5)), BLUE, INK)
+
+
+def art_speed(cv):
+    """Two chevrons, as on a fast-forward key."""
+    first = stroke([(2.6, 3.2), (7.2, 8), (2.6, 12.8)], 1.5)
+    second = stroke([(8.2, 3.2), (12.8, 8), (8.2, 12.8)], 1.5)
+    cv.draw(union(first, second), BLUE, INK)
+
+
 MENU_ART = {
     "wxART_NEW.png": art_new,
     "wxART_FILE_OPEN.png": art_file_open,
@@ -415,6 +435,10 @@ MENU_ART = {
     "wxART_REDO.png": art_redo,
     "wxART_HELP.png": art_help,
     "wxART_GO_DOWN.png": art_go_down,
+    "ID_PREVIEW_PAUSE.png": art_pause,
+    "ID_PREVIEW_PLAY.png": art_play,
+    "ID_PREVIEW_STEP.png": art_step,
+    "ID_PREVIEW_SPEED.png": art_speed,
 }
 
 

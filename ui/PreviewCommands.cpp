@@ -1,0 +1,130 @@
+// The preview commands: the clock's pause, step and speed, the seed dialog, replay, and the entries and tools that show
+// them.
+#include "ui/PreviewCommands.h"
+
+#include "editor/EditorObject.h"
+#include "particle/ParticleSystem2DEditor.h"
+#include "ui/EngineHost.h"
+#include "ui/MainFrameIds.h"
+#include "ui/PreviewSeedDlg.h"
+
+#include "2d/CCNode.h"
+#include "2d/CCParticleSystem.h"
+
+#include <wx/aui/auibar.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
+
+#include <cstdlib>
+
+namespace {
+
+std::optional<unsigned> fixedSeed;
+
+const char* const kSpeedLabels[PreviewClock::kSpeedCount] = {"0.1×", "0.25×", "0.5×", "1×", "2×", "4×"};
+
+wxString Text(const char* utf8) {
+    return wxGetTranslation(wxString::FromUTF8(utf8));
+}
+
+void RestartAll(cocos2d::Node* node) {
+    if (auto* editable = dynamic_cast<ParticleSystem2DEditor*>(node))
+        editable->restartFromNothing();
+    else if (auto* system = dynamic_cast<cocos2d::ParticleSystem*>(node))
+        system->resetSystem();
+    for (cocos2d::Node* child : node->getChildren()) RestartAll(child);
+}
+
+} // namespace
+
+std::optional<unsigned> FixedPreviewSeed() {
+    return fixedSeed;
+}
+
+void SetFixedPreviewSeed(std::optional<unsigned> seed) {
+    fixedSeed = seed;
+}
+
+void SeedNewEffect() {
+    if (fixedSeed) std::srand(*fixedSeed);
+}
+
+void ReplayEffects(cocos2d::Node* scene, EditorObject* firstSelected) {
+    if (fixedSeed && scene) {
+        // Every effect draws from the one stream in scene order: all of them
+        // start over, or the others' draws would shift the replayed one's.
+        RestartAll(scene);
+        std::srand(*fixedSeed);
+        return;
+    }
+    if (auto* particles = dynamic_cast<ParticleSystem2DEditor*>(firstSelected)) particles->resetSystem();
+}
+
+PreviewCommands::PreviewCommands(wxFrame* frame, EngineHost& host, wxMenuBar* menus, wxAuiToolBar* tools)
+    : m_frame(frame),
+      m_menus(menus),
+      m_tools(tools),
+      m_clock(host) {
+    showState();
+}
+
+bool PreviewCommands::run(int id) {
+    if (id == ID_PREVIEW_PAUSE) {
+        togglePause();
+    } else if (id == ID_PREVIEW_STEP) {
+        m_clock.step();
+    } else if (id == ID_PREVIEW_SEED) {
+        chooseSeed();
+    } else if (id == ID_PREVIEW_SPEED) {
+        showSpeedChoices();
+    } else if (id >= ID_PREVIEW_SPEED_FIRST && id <= ID_PREVIEW_SPEED_LAST) {
+        m_clock.setSpeedIndex(id - ID_PREVIEW_SPEED_FIRST);
+    } else {
+        return false;
+    }
+    showState();
+    return true;
+}
+
+void PreviewCommands::togglePause() {
+    m_clock.setPaused(!m_clock.paused());
+}
+
+void PreviewCommands::chooseSeed() {
+    PreviewSeedDlg dialog(m_frame, wxID_ANY, Text("随机种子"));
+    dialog.setSeed(fixedSeed);
+    if (dialog.ShowModal() == wxID_OK) fixedSeed = dialog.seed();
+}
+
+void PreviewCommands::showSpeedChoices() {
+    wxMenu choices;
+    for (int i = 0; i < PreviewClock::kSpeedCount; ++i)
+        choices.AppendRadioItem(ID_PREVIEW_SPEED_FIRST + i, Text(kSpeedLabels[i]));
+    choices.Check(ID_PREVIEW_SPEED_FIRST + m_clock.speedIndex(), true);
+    // Under the tool, as a drop-down opens.
+    wxPoint at(0, 0);
+    if (m_tools) {
+        const wxRect rect = m_tools->GetToolRect(ID_PREVIEW_SPEED);
+        at = m_frame->ScreenToClient(m_tools->ClientToScreen(rect.GetBottomLeft()));
+    }
+    m_frame->PopupMenu(&choices, at);
+}
+
+void PreviewCommands::showState() {
+    const bool paused = m_clock.paused();
+    const int speedId = ID_PREVIEW_SPEED_FIRST + m_clock.speedIndex();
+    if (m_menus) {
+        if (m_menus->FindItem(ID_PREVIEW_PAUSE)) m_menus->Check(ID_PREVIEW_PAUSE, paused);
+        if (m_menus->FindItem(ID_PREVIEW_STEP)) m_menus->Enable(ID_PREVIEW_STEP, paused);
+        if (m_menus->FindItem(speedId)) m_menus->Check(speedId, true);
+    }
+    if (m_tools) {
+        m_tools->ToggleTool(ID_PREVIEW_PAUSE, paused);
+        m_tools->EnableTool(ID_PREVIEW_STEP, paused);
+        if (wxAuiToolBarItem* pause = m_tools->FindTool(ID_PREVIEW_PAUSE))
+            pause->SetBitmap(
+                wxBitmap(paused ? wxS("rc/ID_PREVIEW_PLAY.png") : wxS("rc/ID_PREVIEW_PAUSE.png"), wxBITMAP_TYPE_ANY));
+        m_tools->SetToolShortHelp(ID_PREVIEW_SPEED, Text("速度") + wxS(" ") + Text(kSpeedLabels[m_clock.speedIndex()]));
+        m_tools->Refresh(false);
+    }
+}
