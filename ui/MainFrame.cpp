@@ -21,8 +21,6 @@
 #include "ui/ResolutionCommand.h"
 #include "view/wxCCGLViewImpl.h"
 
-#include "2d/CCScene.h"
-#include "base/CCDirector.h"
 #include "network/HttpClient.h"
 #include "platform/CCRunTimeFiles.h"
 
@@ -53,7 +51,6 @@ MainFrame::MainFrame(wxWindow* parent)
     m_recentFiles = std::make_unique<RecentFiles>(this, m_menuRecentFiles);
     m_documents.setFileUsed([this](const wxString& path) { m_recentFiles->add(path); });
     fillCreationMenus();
-    m_preview = std::make_unique<PreviewCommands>(this, m_host, m_menubar, m_toolBar);
     m_document.setChanged([this] { showEditState(); });
     m_document.setEditMenu(m_menuEdit);
     m_export.setTimingLog(&m_host.timing());
@@ -62,6 +59,7 @@ MainFrame::MainFrame(wxWindow* parent)
     m_mgr.AddPane(m_toolBar, wxAuiPaneInfo().Top());
 
     if (!m_host.start()) return;
+    m_preview = std::make_unique<PreviewCommands>(this, m_host, m_menubar, m_toolBar);
 
     // The editor draws its own pictures; the stock art is not used.
     wxArtProvider::Push(new wxArtProvider);
@@ -183,6 +181,7 @@ bool MainFrame::Destroy() {
     // Objects held by the history go while the engine can still free them.
     m_document.setChanged(nullptr);
     m_document.clearHistory();
+    if (m_preview) m_preview->stop();
     if (!m_host.close()) return true;
     return uiMainFrame::Destroy();
 }
@@ -287,15 +286,15 @@ void MainFrame::showEditState() {
 
 void MainFrame::OnReplay(wxCommandEvent&) {
     const auto& selection = SelectionManager::getInstance()->selection;
-    ReplayEffects(cocos2d::Director::getInstance()->getRunningScene(), selection.empty() ? nullptr : selection.front());
+    if (m_preview) m_preview->replay(selection.empty() ? nullptr : selection.front());
 }
 
 void MainFrame::OnPreview(wxCommandEvent& event) {
-    if (!m_preview->run(event.GetId())) event.Skip();
+    if (!m_preview || !m_preview->run(event.GetId())) event.Skip();
 }
 
 void MainFrame::OnSpeedChoices(wxAuiToolBarEvent&) {
-    m_preview->showSpeedChoices();
+    if (m_preview) m_preview->showSpeedChoices();
 }
 
 void MainFrame::OnPropertyChanged(wxPropertyGridEvent& event) {

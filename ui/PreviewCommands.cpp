@@ -6,10 +6,13 @@
 #include "particle/ParticleSystem2DEditor.h"
 #include "ui/EngineHost.h"
 #include "ui/MainFrameIds.h"
+#include "ui/PreviewCounts.h"
 #include "ui/PreviewSeedDlg.h"
 
 #include "2d/CCNode.h"
 #include "2d/CCParticleSystem.h"
+#include "2d/CCScene.h"
+#include "base/CCDirector.h"
 
 #include <wx/aui/auibar.h>
 #include <wx/frame.h>
@@ -49,23 +52,38 @@ void SeedNewEffect() {
     if (fixedSeed) std::srand(*fixedSeed);
 }
 
-void ReplayEffects(cocos2d::Node* scene, EditorObject* firstSelected) {
+bool ReplayEffects(cocos2d::Node* scene, EditorObject* firstSelected) {
     if (fixedSeed && scene) {
         // Every effect draws from the one stream in scene order: all of them
         // start over, or the others' draws would shift the replayed one's.
         RestartAll(scene);
         std::srand(*fixedSeed);
-        return;
+        return true;
     }
     if (auto* particles = dynamic_cast<ParticleSystem2DEditor*>(firstSelected)) particles->resetSystem();
+    return false;
 }
 
 PreviewCommands::PreviewCommands(wxFrame* frame, EngineHost& host, wxMenuBar* menus, wxAuiToolBar* tools)
     : m_frame(frame),
       m_menus(menus),
       m_tools(tools),
-      m_clock(host) {
+      m_clock(host),
+      m_counts(std::make_unique<PreviewCounts>(frame, host)) {
     showState();
+}
+
+PreviewCommands::~PreviewCommands() = default;
+
+void PreviewCommands::stop() {
+    m_counts->stop();
+}
+
+void PreviewCommands::replay(EditorObject* firstSelected) {
+    if (ReplayEffects(cocos2d::Director::getInstance()->getRunningScene(), firstSelected))
+        m_counts->restartAll();
+    else if (auto* particles = dynamic_cast<cocos2d::ParticleSystem*>(firstSelected))
+        m_counts->restart(particles);
 }
 
 bool PreviewCommands::run(int id) {

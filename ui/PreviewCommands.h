@@ -3,10 +3,12 @@
 
 #include "ui/PreviewClock.h"
 
+#include <memory>
 #include <optional>
 
 class EditorObject;
 class EngineHost;
+class PreviewCounts;
 class wxAuiToolBar;
 class wxFrame;
 class wxMenuBar;
@@ -28,19 +30,27 @@ void SeedNewEffect();
 // Replay. With no fixed seed the first selected particle object starts over
 // (nothing else). With one, every effect of the scene starts over from
 // nothing on the seed's stream, so that each replay shows the same
-// particles.
-void ReplayEffects(cocos2d::Node* scene, EditorObject* firstSelected);
+// particles. True when every effect started over.
+bool ReplayEffects(cocos2d::Node* scene, EditorObject* firstSelected);
 
 class PreviewCommands {
 public:
+    // Needs the running engine: the counts watch its frames.
     PreviewCommands(wxFrame* frame, EngineHost& host, wxMenuBar* menus, wxAuiToolBar* tools);
+    ~PreviewCommands();
+    // Ends what watches the engine, before the engine goes.
+    void stop();
 
     // A command of the preview range; false when the id is not one of it.
     bool run(int id);
     // The speed choices under the speed tool.
     void showSpeedChoices();
 
+    // Replays (ReplayEffects) and starts the counts of what was replayed over.
+    void replay(EditorObject* firstSelected);
+
     PreviewClock& clock() { return m_clock; }
+    PreviewCounts& counts() { return *m_counts; }
 
 private:
     void togglePause();
@@ -52,4 +62,5 @@ private:
     wxMenuBar* m_menus;
     wxAuiToolBar* m_tools;
     PreviewClock m_clock;
+    std::unique_ptr<PreviewCounts> m_counts;
 };

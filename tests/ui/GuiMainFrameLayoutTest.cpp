@@ -149,7 +149,8 @@ TEST_F(GuiMainFrameLayout, MenusHaveTheirLabelsIdsAcceleratorsAndPictures) {
 
     wxStatusBar* status = m_frame->GetStatusBar();
     ASSERT_NE(status, nullptr);
-    EXPECT_EQ(status->GetFieldsCount(), 1);
+    // The second field holds the preview's live counts.
+    EXPECT_EQ(status->GetFieldsCount(), 2);
     EXPECT_TRUE(status->HasFlag(wxSTB_SIZEGRIP));
 
     ExpectMenu(m_frame->paneMenu(), Plain({"对象窗口", "属性窗口", "工具条"}, 1004), "pane menu");

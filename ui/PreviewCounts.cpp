@@ -1,0 +1,132 @@
+// Live counts: the per-frame watch of every effect, the frame rate, and the status bar field written from a timer.
+#include "ui/PreviewCounts.h"
+
+#include "editor/SelectionManager.h"
+#include "ui/EngineHost.h"
+#include "ui/MainFrameIds.h"
+
+#include "2d/CCParticleSystem.h"
+#include "2d/CCScene.h"
+#include "base/CCDirector.h"
+#include "base/CCScheduler.h"
+
+#include <wx/frame.h>
+#include <wx/statusbr.h>
+
+#include <cmath>
+
+USING_NS_CC;
+
+namespace {
+constexpr int kRefreshMilliseconds = 250;
+// After the effects' own updates (priority 1), so that each frame's count is its final one.
+constexpr int kWatchPriority = 2;
+constexpr int kCountsField = 1;
+
+wxString Text(const char* utf8) {
+    return wxGetTranslation(wxString::FromUTF8(utf8));
+}
+} // namespace
+
+PreviewCounts::PreviewCounts(wxFrame* frame, EngineHost& host)
+    : m_frame(frame),
+      m_host(host),
+      m_timer(this, ID_PREVIEW_COUNTS_TIMER) {
+    if (wxStatusBar* bar = frame->GetStatusBar()) {
+        const int widths[] = {-1, 360};
+        bar->SetFieldsCount(2, widths);
+        // Writing the field repaints only the bar, never the engine view.
+        host.ignoreEventsOf(bar);
+    }
+    host.ignoreEventsOf(&m_timer);
+    Director::getInstance()->getScheduler()->schedulePerFrame([this](float dt) { watchFrame(dt); }, this,
+                                                              kWatchPriority, false);
+    m_watching = true;
+    m_timer.Start(kRefreshMilliseconds);
+}
+
+PreviewCounts::~PreviewCounts() {
+    stop();
+}
+
+void PreviewCounts::stop() {
+    m_timer.Stop();
+    if (!m_watching) return;
+    m_watching = false;
+    Director::getInstance()->getScheduler()->unscheduleUpdate(this);
+}
+
+void PreviewCounts::restart(const ParticleSystem* system) {
+    m_watches.erase(system);
+}
+
+void PreviewCounts::restartAll() {
+    m_watches.clear();
+}
+
+void PreviewCounts::watchFrame(float dt) {
+    ++m_frameCount;
+    watchTree(Director::getInstance()->getRunningScene(), dt);
+    // Effects no longer in the scene are forgotten (their address may be
+    // taken by a new one).
+    for (auto it = m_watches.begin(); it != m_watches.end();)
+        it = it->second.seen == m_frameCount ? std::next(it) : m_watches.erase(it);
+}
+
+void PreviewCounts::watchTree(Node* node, float dt) {
+    if (!node) return;
+    if (const auto* system = dynamic_cast<const ParticleSystem*>(node)) {
+        Watch& watch = m_watches[system];
+        watch.seen = m_frameCount;
+        watch.age += dt;
+        const int count = system->getParticleCount();
+        if (count > watch.peak) watch.peak = count;
+        if (system->isActive() && system->getEmissionRate() > 0 && count >= system->getTotalParticles() &&
+            system->getTotalParticles() > 0)
+            watch.capped = true;
+    }
+    for (Node* child : node->getChildren()) watchTree(child, dt);
+}
+
+wxString PreviewCounts::textFor(const ParticleSystem* selected) const {
+    const wxString rate = Text("帧率") + wxString::Format(wxS(" %d"), static_cast<int>(std::lround(m_frameRate)));
+    if (!selected) return rate;
+    const auto found = m_watches.find(selected);
+    const Watch watch = found == m_watches.end() ? Watch() : found->second;
+    const int total = selected->getTotalParticles();
+    wxString text = Text("粒子") + wxString::Format(wxS(" %d/%d  "), selected->getParticleCount(), total) +
+                    Text("峰值") + wxString::Format(wxS(" %d  "), watch.peak) + rate;
+    // A whole life span shows whether the cap is ever reached.
+    const float lifeSpan = selected->getLife() + std::fabs(selected->getLifeVar());
+    if (watch.capped)
+        text << wxS("  ") << Text("粒子数已达上限");
+    else if (watch.age > 0 && watch.age >= lifeSpan && watch.peak < total)
+        text << wxS("  ") << Text("未达到最大粒子数");
+    return text;
+}
+
+void PreviewCounts::refresh() {
+    const Clock::time_point now = Clock::now();
+    m_frameSamples.emplace_back(now, m_host.framesDrawn());
+    while (m_frameSamples.size() > 2 && now - m_frameSamples[1].first >= std::chrono::seconds(1))
+        m_frameSamples.pop_front();
+    const auto& oldest = m_frameSamples.front();
+    const double seconds = std::chrono::duration<double>(now - oldest.first).count();
+    m_frameRate = seconds > 0 ? static_cast<double>(m_host.framesDrawn() - oldest.second) / seconds : 0;
+
+    const auto& selection = SelectionManager::getInstance()->selection;
+    const auto* selected = selection.empty() ? nullptr : dynamic_cast<const ParticleSystem*>(selection.front());
+    const wxString text = textFor(selected);
+    if (text == m_shown || !m_frame->GetStatusBar()) return;
+    m_shown = text;
+    m_frame->SetStatusText(text, kCountsField);
+}
+
+void PreviewCounts::OnTimer(wxTimerEvent&) {
+    refresh();
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(PreviewCounts, wxEvtHandler)
+    EVT_TIMER(ID_PREVIEW_COUNTS_TIMER, PreviewCounts::OnTimer)
+wxEND_EVENT_TABLE()
