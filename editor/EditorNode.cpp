@@ -98,19 +98,25 @@ cocos2d::Rect EditorNode::getBounds() const {
     return cocos2d::Rect(-w / 2, -h / 2, w, h);
 }
 
-void EditorNode::drawSelection(const cocos2d::Mat4& transform, uint32_t flags) {
+void EditorNode::drawSelection(const cocos2d::Mat4& transform, uint32_t) {
+    drawMark(transform, [this] {
+        const cocos2d::Rect r = getBounds();
+        cocos2d::DrawPrimitives::drawRect(cocos2d::Vec2(r.origin.x, r.origin.y),
+                                          cocos2d::Vec2(r.origin.x + r.size.width, r.origin.y + r.size.height));
+    });
+}
+
+void EditorNode::drawMark(const cocos2d::Mat4& transform, const std::function<void()>& draw) {
     auto* director = cocos2d::Director::getInstance();
     director->pushMatrix(cocos2d::MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW);
     director->loadMatrix(cocos2d::MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW, transform);
-    const cocos2d::Rect r = getBounds();
     // The frame is the editor's mark, not part of the game's picture: it is
     // written as it is, never blended with (and so tinted by) the effect under
     // it, whatever blending the last draw left on.
     const bool blending = director->getRenderer()->isGLReady() && glIsEnabled(GL_BLEND) != GL_FALSE;
     if (blending) glDisable(GL_BLEND);
     if (isSelected()) cocos2d::DrawPrimitives::setDrawColor4F(1, 0, 0, 1);
-    cocos2d::DrawPrimitives::drawRect(cocos2d::Vec2(r.origin.x, r.origin.y),
-                                      cocos2d::Vec2(r.origin.x + r.size.width, r.origin.y + r.size.height));
+    draw();
     cocos2d::DrawPrimitives::setDrawColor4F(1, 1, 1, 1);
     if (blending) glEnable(GL_BLEND);
     director->popMatrix(cocos2d::MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW);

@@ -24,6 +24,7 @@
 #include <wx/string.h>
 
 #include <cstdint>
+#include <functional>
 
 namespace cocos2d {
 class Node;
@@ -80,6 +81,11 @@ public:
     cocos2d::CustomCommand selectionCommand;
 
 protected:
+    // Runs draw with the model-view matrix set to transform and blending
+    // off, in red while selected (else white): the editor's marks are written
+    // as they are, never tinted by the effect under them.
+    void drawMark(const cocos2d::Mat4& transform, const std::function<void()>& draw);
+
     // The draw hook: call it from the engine draw override right after the
     // base class's draw. Queues selectionCommand one above the node's global
     // Z, so that the frame is drawn over all ordinary scene content.

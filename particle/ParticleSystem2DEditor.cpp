@@ -8,6 +8,7 @@
 #include "particle/ParticlePropertyRows.h"
 #include "particle/ParticleState.h"
 #include "particle/ParticleTemplate.h"
+#include "particle/SpawnArea.h"
 
 #include "base/CCDirector.h"
 #include "platform/CCFileUtils.h"
@@ -152,6 +153,13 @@ bool ParticleSystem2DEditor::loadFromFile(const std::string& path) {
 void ParticleSystem2DEditor::draw(Renderer* renderer, const Mat4& transform, uint32_t flags) {
     ParticleSystemQuad::draw(renderer, transform, flags);
     queueSelectionFrame(renderer, transform, flags);
+}
+
+void ParticleSystem2DEditor::drawSelection(const Mat4& transform, uint32_t flags) {
+    EditorNode::drawSelection(transform, flags);
+    if (!isSelected() || !SpawnAreasShown()) return;
+    const SpawnArea area = SpawnAreaOf(*this);
+    drawMark(transform, [&area] { DrawSpawnArea(area); });
 }
 
 void ParticleSystem2DEditor::restartFromNothing() {

@@ -33,6 +33,8 @@ public:
     // ---- engine side ----
     // Draws the particles, then queues the selection frame above them.
     void draw(cocos2d::Renderer* renderer, const cocos2d::Mat4& transform, uint32_t flags) override;
+    // The frame, and while selected the spawn area when it is shown.
+    void drawSelection(const cocos2d::Mat4& transform, uint32_t flags) override;
 
     // Starts the effect over with no particle left in flight and no
     // emission carried over from before, so that the same random stream

@@ -4,6 +4,7 @@
 
 #include "editor/EditorObject.h"
 #include "particle/ParticleSystem2DEditor.h"
+#include "particle/SpawnArea.h"
 #include "ui/EngineHost.h"
 #include "ui/MainFrameIds.h"
 #include "ui/PreviewCounts.h"
@@ -93,6 +94,8 @@ bool PreviewCommands::run(int id) {
         m_clock.step();
     } else if (id == ID_PREVIEW_SEED) {
         chooseSeed();
+    } else if (id == ID_PREVIEW_SPAWN_AREA) {
+        ShowSpawnAreas(!SpawnAreasShown());
     } else if (id == ID_PREVIEW_SPEED) {
         showSpeedChoices();
     } else if (id >= ID_PREVIEW_SPEED_FIRST && id <= ID_PREVIEW_SPEED_LAST) {
@@ -135,6 +138,7 @@ void PreviewCommands::showState() {
         if (m_menus->FindItem(ID_PREVIEW_PAUSE)) m_menus->Check(ID_PREVIEW_PAUSE, paused);
         if (m_menus->FindItem(ID_PREVIEW_STEP)) m_menus->Enable(ID_PREVIEW_STEP, paused);
         if (m_menus->FindItem(speedId)) m_menus->Check(speedId, true);
+        if (m_menus->FindItem(ID_PREVIEW_SPAWN_AREA)) m_menus->Check(ID_PREVIEW_SPAWN_AREA, SpawnAreasShown());
     }
     if (m_tools) {
         m_tools->ToggleTool(ID_PREVIEW_PAUSE, paused);

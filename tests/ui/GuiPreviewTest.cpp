@@ -299,6 +299,7 @@ TEST_F(GuiPreview, MenuSitsBetweenEditAndSettingsAndToolsFollowIt) {
         EXPECT_TRUE(speed->FindItemByPosition(i)->IsRadio());
     }
     EXPECT_TRUE(speed->FindItemByPosition(3)->IsChecked()) << "1× is the default";
+    EXPECT_TRUE(preview->FindItemByPosition(6)->IsChecked()) << "the spawn area is shown by default";
 
     // The pause tool, clicked for real, pauses; its state and the step tool follow.
     wxAuiToolBar* tools = nullptr;
