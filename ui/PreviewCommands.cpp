@@ -3,6 +3,8 @@
 #include "ui/PreviewCommands.h"
 
 #include "editor/EditorObject.h"
+#include "editor/EmitterMotion.h"
+#include "editor/SelectionManager.h"
 #include "particle/ParticleSystem2DEditor.h"
 #include "particle/SpawnArea.h"
 #include "ui/EngineHost.h"
@@ -14,6 +16,7 @@
 #include "2d/CCParticleSystem.h"
 #include "2d/CCScene.h"
 #include "base/CCDirector.h"
+#include "base/CCScheduler.h"
 
 #include <wx/aui/auibar.h>
 #include <wx/frame.h>
@@ -71,6 +74,12 @@ PreviewCommands::PreviewCommands(wxFrame* frame, EngineHost& host, wxMenuBar* me
       m_tools(tools),
       m_clock(host),
       m_counts(std::make_unique<PreviewCounts>(frame, host)) {
+    // Before the effects' own updates (priority 1): what they emit this
+    // frame starts from where the emitter now is.
+    cocos2d::Director::getInstance()->getScheduler()->schedulePerFrame(
+        [](float dt) { EmitterMotion::instance().advance(dt, SelectionManager::getInstance()->selection); }, this, 0,
+        false);
+    m_moving = true;
     showState();
 }
 
@@ -78,13 +87,20 @@ PreviewCommands::~PreviewCommands() = default;
 
 void PreviewCommands::stop() {
     m_counts->stop();
+    if (!m_moving) return;
+    m_moving = false;
+    cocos2d::Director::getInstance()->getScheduler()->unscheduleUpdate(this);
+    EmitterMotion::instance().clear();
 }
 
 void PreviewCommands::replay(EditorObject* firstSelected) {
-    if (ReplayEffects(cocos2d::Director::getInstance()->getRunningScene(), firstSelected))
+    if (ReplayEffects(cocos2d::Director::getInstance()->getRunningScene(), firstSelected)) {
+        // The same particles also come from the same places.
+        EmitterMotion::instance().restart();
         m_counts->restartAll();
-    else if (auto* particles = dynamic_cast<cocos2d::ParticleSystem*>(firstSelected))
+    } else if (auto* particles = dynamic_cast<cocos2d::ParticleSystem*>(firstSelected)) {
         m_counts->restart(particles);
+    }
 }
 
 bool PreviewCommands::run(int id) {
@@ -96,6 +112,8 @@ bool PreviewCommands::run(int id) {
         chooseSeed();
     } else if (id == ID_PREVIEW_SPAWN_AREA) {
         ShowSpawnAreas(!SpawnAreasShown());
+    } else if (id >= ID_PREVIEW_MOTION_FIRST && id <= ID_PREVIEW_MOTION_LAST) {
+        EmitterMotion::instance().setPath(static_cast<EmitterMotion::Path>(id - ID_PREVIEW_MOTION_FIRST));
     } else if (id == ID_PREVIEW_SPEED) {
         showSpeedChoices();
     } else if (id >= ID_PREVIEW_SPEED_FIRST && id <= ID_PREVIEW_SPEED_LAST) {
@@ -138,6 +156,8 @@ void PreviewCommands::showState() {
         if (m_menus->FindItem(ID_PREVIEW_PAUSE)) m_menus->Check(ID_PREVIEW_PAUSE, paused);
         if (m_menus->FindItem(ID_PREVIEW_STEP)) m_menus->Enable(ID_PREVIEW_STEP, paused);
         if (m_menus->FindItem(speedId)) m_menus->Check(speedId, true);
+        const int pathId = ID_PREVIEW_MOTION_FIRST + static_cast<int>(EmitterMotion::instance().path());
+        if (m_menus->FindItem(pathId)) m_menus->Check(pathId, true);
         if (m_menus->FindItem(ID_PREVIEW_SPAWN_AREA)) m_menus->Check(ID_PREVIEW_SPAWN_AREA, SpawnAreasShown());
     }
     if (m_tools) {

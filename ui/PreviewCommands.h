@@ -63,4 +63,5 @@ private:
     wxAuiToolBar* m_tools;
     PreviewClock m_clock;
     std::unique_ptr<PreviewCounts> m_counts;
+    bool m_moving = false; // the emitter paths are advanced with the engine's frames
 };

@@ -106,6 +106,7 @@ private:
     cocos2d::Rect m_displayRect;
     cocos2d::Vec2 m_lastCursor;
     bool m_dragging = false;
+    bool m_carrying = false; // a drag begun with Alt held: the selection springs back on release
     wxMenu* m_contextMenu = nullptr;
     unsigned long m_visualId = 0;
     bool m_frameWanted = true;

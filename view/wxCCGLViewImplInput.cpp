@@ -1,8 +1,8 @@
 // wxGLViewImpl's input bridge: mouse events into the engine, picking and dragging the selection, the context menu.
 #include "view/wxCCGLViewImpl.h"
 
+#include "editor/EmitterMotion.h"
 #include "editor/FilePathBytes.h"
-
 #include "editor/SelectionManager.h"
 #include "view/GLViewMath.h"
 
@@ -82,8 +82,11 @@ void wxGLViewImpl::OnMouseMove(wxMouseEvent& event) {
 
     // Only a press inside the view starts a drag: a button pressed elsewhere
     // and dragged in moves nothing.
-    if (event.LeftIsDown() && m_dragging)
-        SelectionManager::getInstance()->moveSelectedBy(mouse.getLocationInView() - m_lastCursor);
+    SelectionManager* selection = SelectionManager::getInstance();
+    if (event.LeftIsDown() && m_dragging && m_carrying)
+        EmitterMotion::instance().carryByHand(mouse.getLocationInView() - m_lastCursor, selection->selection);
+    else if (event.LeftIsDown() && m_dragging)
+        selection->moveSelectedBy(mouse.getLocationInView() - m_lastCursor);
     m_lastCursor = cursor;
 }
 
@@ -110,6 +113,8 @@ void wxGLViewImpl::OnLeftDown(wxMouseEvent& event) {
     SelectionManager::getInstance()->selectAt(cursor);
     m_lastCursor = cursor;
     m_dragging = true;
+    // To judge a trail by hand: the object goes along only while held.
+    m_carrying = event.AltDown();
 }
 
 void wxGLViewImpl::OnLeftUp(wxMouseEvent& event) {
@@ -127,8 +132,13 @@ void wxGLViewImpl::OnLeftUp(wxMouseEvent& event) {
     mouse.setCursorPosition(cursor.x, cursor.y);
     mouse.setMouseButton(EngineButton(event.GetButton()));
     dispatchMouse(mouse);
-    // The page's position row catches up with a drag once it is over.
-    SelectionManager::getInstance()->endMove();
+    // The page's position row catches up with a drag once it is over; a
+    // carried selection goes back instead.
+    if (m_carrying)
+        EmitterMotion::instance().letGo();
+    else
+        SelectionManager::getInstance()->endMove();
+    m_carrying = false;
     m_lastCursor = cursor;
 }
 

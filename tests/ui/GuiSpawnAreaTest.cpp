@@ -1,6 +1,6 @@
 // The spawn area over a selected effect on the real main window: rectangle and circles where the parameters put them.
 #include "MainFrameFixture.h"
-#include "X11Window.h"
+#include "ViewShot.h"
 
 #include "editor/SelectionManager.h"
 #include "editor/wxRealPointVariantData.h"
@@ -14,14 +14,6 @@
 #include <wx/propgrid/manager.h>
 
 #include <cmath>
-
-namespace {
-
-bool IsRed(const Rgb& c) {
-    return c.r > 200 && c.g < 70 && c.b < 70;
-}
-
-} // namespace
 
 class GuiSpawnArea : public GuiMainFrameFixture {
 protected:
@@ -53,35 +45,15 @@ protected:
 
     void shoot() {
         pump(150);
-        wxGLViewImpl* view = m_frame->engineView();
-        const wxPoint origin = view->ClientToScreen(wxPoint(0, 0));
-        const wxSize size = view->GetClientSize();
-        X11Session x11;
-        ASSERT_TRUE(x11.ok());
-        m_shot = x11.grab(origin.x, origin.y, size.x, size.y);
-        // Design points to view pixels, from the view's own mapping the other way.
-        const cocos2d::Vec2 a = view->toDesignPoint(0, 0), b = view->toDesignPoint(100, 100);
-        m_scaleX = (b.x - a.x) / 100;
-        m_scaleY = (b.y - a.y) / 100;
-        m_origin = a;
+        m_view = ViewShot::of(m_frame->engineView());
+        ASSERT_GT(m_view.shot.width, 0);
     }
 
-    // Whether a red pixel lies within two pixels of the design point at
-    // offset (dx, dy) from the effect.
-    bool redAt(float dx, float dy) const {
-        const cocos2d::Vec2 at = m_flower->getPosition() + cocos2d::Vec2(dx, dy);
-        const int x = static_cast<int>(std::lround((at.x - m_origin.x) / m_scaleX));
-        const int y = static_cast<int>(std::lround((at.y - m_origin.y) / m_scaleY));
-        for (int j = y - 2; j <= y + 2; ++j)
-            for (int i = x - 2; i <= x + 2; ++i)
-                if (i >= 0 && j >= 0 && i < m_shot.width && j < m_shot.height && IsRed(m_shot.at(i, j))) return true;
-        return false;
-    }
+    // Whether the mark passes near the design point at offset (dx, dy) from the effect.
+    bool redAt(float dx, float dy) const { return m_view.redNear(m_flower->getPosition() + cocos2d::Vec2(dx, dy)); }
 
     ParticleSystem2DEditor* m_flower = nullptr;
-    Screenshot m_shot;
-    cocos2d::Vec2 m_origin;
-    float m_scaleX = 1, m_scaleY = 1;
+    ViewShot m_view;
 };
 
 TEST_F(GuiSpawnArea, GravityModeRectangleFollowsTheVarianceEditAndTheMenuHidesIt) {
