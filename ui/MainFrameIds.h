@@ -29,6 +29,7 @@ enum MainFrameId {
     ID_OBJECT_TREE = 10002,
     ID_ABOUT_PAGE = 10003,
     ID_PREVIEW_COUNTS_TIMER = 10004,
+    ID_TEXTURE_POLL_TIMER = 10005,
     // One entry per built-in effect; the id minus ID_EXAMPLE_FIRST is its template number.
     ID_EXAMPLE_FIRST = 10100,
     ID_EXAMPLE_LAST = 10110,

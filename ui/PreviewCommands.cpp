@@ -11,6 +11,7 @@
 #include "ui/MainFrameIds.h"
 #include "ui/PreviewCounts.h"
 #include "ui/PreviewSeedDlg.h"
+#include "ui/TextureReloader.h"
 
 #include "2d/CCNode.h"
 #include "2d/CCParticleSystem.h"
@@ -73,7 +74,8 @@ PreviewCommands::PreviewCommands(wxFrame* frame, EngineHost& host, wxMenuBar* me
       m_menus(menus),
       m_tools(tools),
       m_clock(host),
-      m_counts(std::make_unique<PreviewCounts>(frame, host)) {
+      m_counts(std::make_unique<PreviewCounts>(frame, host)),
+      m_textures(std::make_unique<TextureReloader>(host, [frame](const wxString& why) { frame->SetStatusText(why); })) {
     // Before the effects' own updates (priority 1): what they emit this
     // frame starts from where the emitter now is.
     cocos2d::Director::getInstance()->getScheduler()->schedulePerFrame(
@@ -87,6 +89,7 @@ PreviewCommands::~PreviewCommands() = default;
 
 void PreviewCommands::stop() {
     m_counts->stop();
+    m_textures->stop();
     if (!m_moving) return;
     m_moving = false;
     cocos2d::Director::getInstance()->getScheduler()->unscheduleUpdate(this);

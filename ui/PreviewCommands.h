@@ -9,6 +9,7 @@
 class EditorObject;
 class EngineHost;
 class PreviewCounts;
+class TextureReloader;
 class wxAuiToolBar;
 class wxFrame;
 class wxMenuBar;
@@ -51,6 +52,7 @@ public:
 
     PreviewClock& clock() { return m_clock; }
     PreviewCounts& counts() { return *m_counts; }
+    TextureReloader& textures() { return *m_textures; }
 
 private:
     void togglePause();
@@ -63,5 +65,6 @@ private:
     wxAuiToolBar* m_tools;
     PreviewClock m_clock;
     std::unique_ptr<PreviewCounts> m_counts;
-    bool m_moving = false; // the emitter paths are advanced with the engine's frames
+    std::unique_ptr<TextureReloader> m_textures; // pictures changed on disk show without reopening
+    bool m_moving = false;                       // the emitter paths are advanced with the engine's frames
 };

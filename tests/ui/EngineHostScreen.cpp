@@ -16,13 +16,13 @@ void Sleep(int ms) {
 }
 } // namespace
 
-RunningEditor::RunningEditor(const std::string& workDir, const std::vector<std::string>& env) {
+RunningEditor::RunningEditor(const std::string& workDir, const std::vector<std::string>& env,
+                             const std::vector<std::string>& args) {
     for (const char* folder : {"rc", "res"}) {
         const std::string link = workDir + "/" + folder;
         if (access(link.c_str(), F_OK) != 0) symlink((std::string(FW_SOURCE_DIR) + "/" + folder).c_str(), link.c_str());
     }
-    m_process = std::make_unique<ChildProcess>(FW_FLAREWICK_EXE, std::vector<std::string>{}, workDir, env,
-                                               m_logDir.file("log.txt"));
+    m_process = std::make_unique<ChildProcess>(FW_FLAREWICK_EXE, args, workDir, env, m_logDir.file("log.txt"));
     if (m_x.ok()) m_window = m_x.waitForWindow(kTitle, 30);
 }
 

@@ -17,10 +17,11 @@ struct PixelBox {
 // The program running in a working directory, with its main window found.
 class RunningEditor {
 public:
-    // Starts the program in `workDir` (extra environment in `env`), with the
+    // Starts the program in `workDir` (extra environment in `env`, command-line arguments in `args`), with the
     // program's rc/ and res/ linked into it, and waits for its main window;
     // window() is 0 when it did not appear.
-    explicit RunningEditor(const std::string& workDir, const std::vector<std::string>& env = {});
+    explicit RunningEditor(const std::string& workDir, const std::vector<std::string>& env = {},
+                           const std::vector<std::string>& args = {});
 
     X11Session& x() { return m_x; }
     XWindow window() const { return m_window; }
