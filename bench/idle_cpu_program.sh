@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Processor use of the running editor while the user does nothing, for four
-# scenes: empty, one finished Explosion, a background image only, one Flower.
+# Processor use of the running editor while the user does nothing, for five
+# scenes: empty, one finished Explosion, a background image only, one Flower,
+# and one Flower paused with the preview menu (its counts and the texture
+# look still run).
 # Each scene gets a fresh editor under its own Xvfb (Mesa software GL),
 # driven with xdotool; once the scene is built and settled, the editor's
 # utime + stime from /proc/<pid>/stat is read over MEASURE_SECONDS (default
@@ -65,3 +67,11 @@ measure "background image only" 2
 fresh_editor
 create_example 0
 measure "one Flower" 2
+
+fresh_editor
+create_example 0
+# "预览(&V)" opens on "暂停/继续".
+xdotool key alt+v
+sleep 0.4
+xdotool key Return
+measure "paused Flower" 2

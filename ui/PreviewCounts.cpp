@@ -39,8 +39,9 @@ PreviewCounts::PreviewCounts(wxFrame* frame, EngineHost& host)
         host.ignoreEventsOf(bar);
     }
     host.ignoreEventsOf(&m_timer);
-    Director::getInstance()->getScheduler()->schedulePerFrame([this](float dt) { watchFrame(dt); }, this,
-                                                              kWatchPriority, false);
+    Director::getInstance()->getScheduler()->schedulePerFrame(
+        [this](float dt) { m_watch.watchFrame(Director::getInstance()->getRunningScene(), dt); }, this, kWatchPriority,
+        false);
     m_watching = true;
     m_timer.Start(kRefreshMilliseconds);
 }
@@ -57,42 +58,17 @@ void PreviewCounts::stop() {
 }
 
 void PreviewCounts::restart(const ParticleSystem* system) {
-    m_watches.erase(system);
+    m_watch.restart(system);
 }
 
 void PreviewCounts::restartAll() {
-    m_watches.clear();
-}
-
-void PreviewCounts::watchFrame(float dt) {
-    ++m_frameCount;
-    watchTree(Director::getInstance()->getRunningScene(), dt);
-    // Effects no longer in the scene are forgotten (their address may be
-    // taken by a new one).
-    for (auto it = m_watches.begin(); it != m_watches.end();)
-        it = it->second.seen == m_frameCount ? std::next(it) : m_watches.erase(it);
-}
-
-void PreviewCounts::watchTree(Node* node, float dt) {
-    if (!node) return;
-    if (const auto* system = dynamic_cast<const ParticleSystem*>(node)) {
-        Watch& watch = m_watches[system];
-        watch.seen = m_frameCount;
-        watch.age += dt;
-        const int count = system->getParticleCount();
-        if (count > watch.peak) watch.peak = count;
-        if (system->isActive() && system->getEmissionRate() > 0 && count >= system->getTotalParticles() &&
-            system->getTotalParticles() > 0)
-            watch.capped = true;
-    }
-    for (Node* child : node->getChildren()) watchTree(child, dt);
+    m_watch.restartAll();
 }
 
 wxString PreviewCounts::textFor(const ParticleSystem* selected) const {
     const wxString rate = Text("帧率") + wxString::Format(wxS(" %d"), static_cast<int>(std::lround(m_frameRate)));
     if (!selected) return rate;
-    const auto found = m_watches.find(selected);
-    const Watch watch = found == m_watches.end() ? Watch() : found->second;
+    const EffectWatch::Watch watch = m_watch.of(selected);
     const int total = selected->getTotalParticles();
     wxString text = Text("粒子") + wxString::Format(wxS(" %d/%d  "), selected->getParticleCount(), total) +
                     Text("峰值") + wxString::Format(wxS(" %d  "), watch.peak) + rate;

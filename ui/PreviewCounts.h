@@ -1,19 +1,19 @@
 // The status bar's live counts of the preview: particles alive, the peak since the last replay, the frame rate.
 #pragma once
 
+#include "ui/EffectWatch.h"
+
 #include <wx/event.h>
 #include <wx/string.h>
 #include <wx/timer.h>
 
 #include <chrono>
 #include <deque>
-#include <map>
 
 class EngineHost;
 class wxFrame;
 
 namespace cocos2d {
-class Node;
 class ParticleSystem;
 }
 
@@ -40,24 +40,15 @@ public:
     void refresh();
 
 private:
-    struct Watch {
-        int peak = 0;
-        bool capped = false; // full while it still emitted: new particles were refused
-        float age = 0;       // engine time watched since the start or the last replay
-        unsigned seen = 0;
-    };
     using Clock = std::chrono::steady_clock;
 
-    void watchFrame(float dt);
-    void watchTree(cocos2d::Node* node, float dt);
     void OnTimer(wxTimerEvent& event);
 
     wxFrame* m_frame;
     EngineHost& m_host;
     wxTimer m_timer;
     bool m_watching = false;
-    unsigned m_frameCount = 0;
-    std::map<const cocos2d::ParticleSystem*, Watch> m_watches;
+    EffectWatch m_watch;
     // Frames drawn by then, over the last second or so.
     std::deque<std::pair<Clock::time_point, unsigned long>> m_frameSamples;
     double m_frameRate = 0;
