@@ -322,3 +322,32 @@ TEST_F(GuiPreview, MenuSitsBetweenEditAndSettingsAndToolsFollowIt) {
     command(ID_PREVIEW_SPEED_FIRST);
     EXPECT_EQ(tools->GetToolShortHelp(ID_PREVIEW_SPEED), wxString::FromUTF8("速度 0.1×"));
 }
+
+TEST_F(GuiPreview, SpeedToolOpensTheSpeedChoicesUnderIt) {
+    wxAuiToolBar* tools = nullptr;
+    wxAuiPaneInfoArray& panes = m_frame->paneManager().GetAllPanes();
+    for (size_t i = 0; i < panes.size(); ++i)
+        if (auto* found = dynamic_cast<wxAuiToolBar*>(panes[i].window)) tools = found;
+    ASSERT_NE(tools, nullptr);
+    const wxRect rect = tools->GetToolRect(ID_PREVIEW_SPEED);
+    ASSERT_FALSE(rect.IsEmpty());
+    // Both the tool and its arrow open the choices; each is closed again
+    // from inside the loop the open menu runs.
+    std::unique_ptr<PopupWatch> watch;
+    m_frame->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+        if (event.GetMenu() && !watch) watch = std::make_unique<PopupWatch>(event.GetMenu());
+        event.Skip();
+    });
+    for (int x : {rect.x + 6, rect.GetRight() - 3}) {
+        watch.reset();
+        wxUIActionSimulator user;
+        user.MouseMove(tools->ClientToScreen(wxPoint(x, rect.y + rect.height / 2)));
+        pump(50);
+        user.MouseClick();
+        ASSERT_TRUE(pumpUntil([&] { return watch && watch->shown; }, 4)) << "no speed choices at x " << x;
+        // Opened just below the tool.
+        const wxPoint below = tools->ClientToScreen(rect.GetBottomLeft());
+        EXPECT_NEAR(watch->y, below.y, 8);
+        pump(200);
+    }
+}
