@@ -17,7 +17,7 @@
 #include "particle/SpawnArea.h"
 #include "platform/CCGL.h"
 #include "support/OffscreenGLView.h"
-#include "ui/EffectWatch.h"
+#include "particle/EffectWatch.h"
 
 using namespace cocos2d;
 

@@ -48,6 +48,7 @@ public:
     // `seconds` of engine time, whatever the scheduler's time scale. Steps
     // queued faster than ticks come are each drawn, one per tick.
     void queueStep(float seconds);
+    size_t stepsQueued() const { return m_steps.size(); }
     // Frames drawn since start-up.
     unsigned long framesDrawn() const { return m_framesDrawn; }
     // Events of this window (and those inside it) or of this timer change

@@ -1,7 +1,7 @@
 // The status bar's live counts of the preview: particles alive, the peak since the last replay, the frame rate.
 #pragma once
 
-#include "ui/EffectWatch.h"
+#include "particle/EffectWatch.h"
 
 #include <wx/event.h>
 #include <wx/string.h>

@@ -67,26 +67,24 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
             {"属性窗口", nullptr, ID_SHOW_PROPERTY_PANE, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemPropertyPane},
             {"工具条", nullptr, ID_SHOW_TOOLBAR, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemToolbar},
         }};
-    static const MenuTable speed = {
-        "速度",
-        &uiMainFrame::m_menuSpeed,
-        {
-            {"0.1×", nullptr, ID_PREVIEW_SPEED_FIRST, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
-            {"0.25×", nullptr, ID_PREVIEW_SPEED_FIRST + 1, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
-            {"0.5×", nullptr, ID_PREVIEW_SPEED_FIRST + 2, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
-            {"1×", nullptr, ID_PREVIEW_SPEED_FIRST + 3, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
-            {"2×", nullptr, ID_PREVIEW_SPEED_FIRST + 4, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
-            {"4×", nullptr, ID_PREVIEW_SPEED_FIRST + 5, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
-        }};
+    // Choices of the preview: no picture, the mark shows which one holds.
+    const auto radio = [](const char* label, int id) {
+        MenuRow row;
+        row.label = label;
+        row.id = id;
+        row.kind = wxITEM_RADIO;
+        return row;
+    };
+    static const MenuTable speed = {"速度",
+                                    &uiMainFrame::m_menuSpeed,
+                                    {radio("0.1×", ID_PREVIEW_SPEED_FIRST), radio("0.25×", ID_PREVIEW_SPEED_FIRST + 1),
+                                     radio("0.5×", ID_PREVIEW_SPEED_FIRST + 2), radio("1×", ID_PREVIEW_SPEED_FIRST + 3),
+                                     radio("2×", ID_PREVIEW_SPEED_FIRST + 4), radio("4×", ID_PREVIEW_SPEED_FIRST + 5)}};
     static const MenuTable motion = {
         "发射器运动",
         &uiMainFrame::m_menuMotion,
-        {
-            {"静止", nullptr, ID_PREVIEW_MOTION_FIRST, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
-            {"左右往返", nullptr, ID_PREVIEW_MOTION_FIRST + 1, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
-            {"圆周", nullptr, ID_PREVIEW_MOTION_FIRST + 2, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
-            {"8字形", nullptr, ID_PREVIEW_MOTION_FIRST + 3, nullptr, "", nullptr, nullptr, wxITEM_RADIO},
-        }};
+        {radio("静止", ID_PREVIEW_MOTION_FIRST), radio("左右往返", ID_PREVIEW_MOTION_FIRST + 1),
+         radio("圆周", ID_PREVIEW_MOTION_FIRST + 2), radio("8字形", ID_PREVIEW_MOTION_FIRST + 3)}};
     static const MenuTable menus[] = {
         {"文件(&F)",
          &uiMainFrame::m_menuFile,

@@ -46,10 +46,7 @@ protected:
         GuiMainFrameFixture::SetUp();
         if (HasFatalFailure()) return;
         focusFrame();
-        command(wxID_NEW);
-        pump(100);
-        ASSERT_FALSE(selection().empty());
-        m_flower = dynamic_cast<ParticleSystem2DEditor*>(selection().front());
+        m_flower = newParticle();
         ASSERT_NE(m_flower, nullptr);
         m_frame->preview().clock().setPaused(true);
     }
@@ -62,10 +59,6 @@ protected:
         GuiMainFrameFixture::TearDown();
     }
 
-    void step(int frames) {
-        for (int i = 0; i < frames; ++i) m_frame->preview().clock().step();
-        pumpUntil([] { return false; }, 0.05 * frames + 0.2);
-    }
     Vec2 shownAt() const { return m_flower->convertToWorldSpace(Vec2::ZERO); }
     wxString gridPosition() {
         return m_frame->propertyGridManager()->GetGrid()->GetPropertyByName(wxS("_Position"))->GetValueAsString();
@@ -91,7 +84,7 @@ TEST_F(GuiEmitterMotion, EachPathCarriesTheShownEmitterWhileItsPositionStays) {
         EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(c.id));
         // A sixth and a quarter of a loop: every path is off its start in both directions it uses.
         for (int frames : {20, 30}) {
-            step(frames == 20 ? 20 : 10);
+            stepFrames(frames == 20 ? 20 : 10);
             const Vec2 expected = position + EmitterMotion::offsetAt(c.path, frames / 60.0f);
             EXPECT_NEAR(shownAt().x, expected.x, 0.05f) << frames;
             EXPECT_NEAR(shownAt().y, expected.y, 0.05f) << frames;
@@ -109,13 +102,13 @@ TEST_F(GuiEmitterMotion, EachPathCarriesTheShownEmitterWhileItsPositionStays) {
     // The paths follow the speed: half speed, half the way along.
     command(ID_PREVIEW_MOTION_FIRST + 1);
     m_frame->preview().clock().setSpeedIndex(2);
-    step(20);
+    stepFrames(20);
     EXPECT_NEAR(shownAt().x, position.x + EmitterMotion::offsetAt(EmitterMotion::Path::BackAndForth, 10 / 60.0f).x,
                 0.05f);
     m_frame->preview().clock().setSpeedIndex(PreviewClock::kNormalSpeed);
 
     command(ID_PREVIEW_MOTION_FIRST);
-    step(1);
+    stepFrames(1);
     EXPECT_EQ(shownAt(), position) << "still puts it back exactly";
 }
 
@@ -125,7 +118,7 @@ TEST_F(GuiEmitterMotion, FreeTrailsStayWhereEmittedRelativeAndGroupedGoAlong) {
     auto look = [&](long type) {
         grid->ChangePropertyValue(grid->GetPropertyByName(wxS("positionType")), wxVariant(type));
         command(ID_REPLAY);
-        step(45);
+        stepFrames(45);
         pump(100);
         return ViewShot::of(m_frame->engineView()).shot;
     };
@@ -150,7 +143,7 @@ TEST_F(GuiEmitterMotion, SavedFileAfterMovingIsTheSameBytes) {
     ASSERT_FALSE(Bytes(before).empty());
     const bool couldUndo = m_frame->sceneDocument().canUndo();
     command(ID_PREVIEW_MOTION_FIRST + 2);
-    step(25);
+    stepFrames(25);
     ASSERT_NE(shownAt(), m_flower->getPosition());
     command(wxID_SAVEAS);
     EXPECT_EQ(Bytes(after), Bytes(before));

@@ -32,28 +32,14 @@ protected:
         GuiMainFrameFixture::TearDown();
     }
 
-    ParticleSystem2DEditor* newFlower() {
-        command(wxID_NEW);
-        pump(100);
-        return selection().empty() ? nullptr : dynamic_cast<ParticleSystem2DEditor*>(selection().front());
-    }
-    void key(int code, int modifiers = wxMOD_NONE) {
-        wxWindow* view = m_frame->engineView();
-        if (wxWindow::FindFocus() != view) {
-            view->SetFocus();
-            ASSERT_TRUE(pumpUntil([&] { return wxWindow::FindFocus() == view; }, 2));
-        }
-        wxUIActionSimulator user;
-        user.Char(code, modifiers);
-        pump(40);
-    }
+    void key(int code, int modifiers = wxMOD_NONE) { pressIn(m_frame->engineView(), code, modifiers, 40); }
     // Pauses, replays and steps, noting the most particles seen after any frame.
     int replayAndStep(ParticleSystem2DEditor* system, int frames) {
         if (!m_frame->preview().clock().paused()) key(WXK_SPACE);
         key('R', wxMOD_CONTROL);
         int most = system->getParticleCount();
         for (int i = 0; i < frames; ++i) {
-            key('.');
+            stepFrames(1);
             most = std::max(most, system->getParticleCount());
         }
         return most;
@@ -70,7 +56,7 @@ protected:
 };
 
 TEST_F(GuiPreviewCounts, FlowerCountsEqualTheEngineAndTheCheckSummaryKeepsTheFirstField) {
-    ParticleSystem2DEditor* flower = newFlower();
+    ParticleSystem2DEditor* flower = newParticle();
     ASSERT_NE(flower, nullptr);
     wxStatusBar* bar = m_frame->GetStatusBar();
     ASSERT_EQ(bar->GetFieldsCount(), 2);
@@ -91,7 +77,7 @@ TEST_F(GuiPreviewCounts, FlowerCountsEqualTheEngineAndTheCheckSummaryKeepsTheFir
 }
 
 TEST_F(GuiPreviewCounts, FrameRateFollowsTheFramesDrawn) {
-    ASSERT_NE(newFlower(), nullptr);
+    ASSERT_NE(newParticle(), nullptr);
     pump(1500);
     const wxString text = counts();
     long rate = 0;
@@ -101,7 +87,7 @@ TEST_F(GuiPreviewCounts, FrameRateFollowsTheFramesDrawn) {
 }
 
 TEST_F(GuiPreviewCounts, PeakAndTheNoteThatTheCapIsNeverReached) {
-    ParticleSystem2DEditor* flower = newFlower();
+    ParticleSystem2DEditor* flower = newParticle();
     ASSERT_NE(flower, nullptr);
     // Half a second of life at 62.5 a second: about 31 alive, far below 250.
     flower->setLife(0.5f);
@@ -111,12 +97,12 @@ TEST_F(GuiPreviewCounts, PeakAndTheNoteThatTheCapIsNeverReached) {
     EXPECT_EQ(text.Find(U("未达到最大粒子数")), wxNOT_FOUND) << "noted before a whole life span: " << text;
     most = std::max(most, replayAndStep(flower, 0));
     for (int i = 0; i < 20; ++i) {
-        key('.');
+        stepFrames(1);
         most = std::max(most, flower->getParticleCount());
     }
     // The emitter stops; the peak stays while the count falls.
     flower->stopSystem();
-    for (int i = 0; i < 12; ++i) key('.');
+    stepFrames(12);
     ASSERT_LT(flower->getParticleCount(), most);
     text = counts();
     EXPECT_TRUE(
@@ -131,7 +117,7 @@ TEST_F(GuiPreviewCounts, PeakAndTheNoteThatTheCapIsNeverReached) {
 }
 
 TEST_F(GuiPreviewCounts, NoteWhenTheCapRefusesNewParticles) {
-    ParticleSystem2DEditor* flower = newFlower();
+    ParticleSystem2DEditor* flower = newParticle();
     ASSERT_NE(flower, nullptr);
     // The engine sets the rate to total / life; one a frame fills the 20 in a third of a second.
     flower->setTotalParticles(20);
@@ -139,7 +125,7 @@ TEST_F(GuiPreviewCounts, NoteWhenTheCapRefusesNewParticles) {
     replayAndStep(flower, 15);
     ASSERT_LT(flower->getParticleCount(), 20);
     EXPECT_EQ(counts().Find(U("粒子数已达上限")), wxNOT_FOUND);
-    for (int i = 0; i < 10; ++i) key('.');
+    stepFrames(10);
     ASSERT_EQ(flower->getParticleCount(), 20);
     const wxString text = counts();
     EXPECT_TRUE(text.StartsWith(U("粒子 20/20  峰值 20  "))) << text;

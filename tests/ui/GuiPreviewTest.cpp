@@ -61,21 +61,7 @@ protected:
         GuiMainFrameFixture::TearDown();
     }
 
-    ParticleSystem2DEditor* newFlower() {
-        command(wxID_NEW);
-        pump(100);
-        return selection().empty() ? nullptr : dynamic_cast<ParticleSystem2DEditor*>(selection().front());
-    }
-
-    void press(wxWindow* window, int code, int modifiers = wxMOD_NONE) {
-        if (wxWindow::FindFocus() != window) {
-            window->SetFocus();
-            ASSERT_TRUE(pumpUntil([&] { return wxWindow::FindFocus() == window; }, 2));
-        }
-        wxUIActionSimulator user;
-        user.Char(code, modifiers);
-        pump(60);
-    }
+    void press(wxWindow* window, int code, int modifiers = wxMOD_NONE) { pressIn(window, code, modifiers); }
 
     Screenshot shootView() {
         pump(100);
@@ -86,11 +72,10 @@ protected:
         return x11.ok() ? x11.grab(origin.x, origin.y, size.x, size.y) : Screenshot();
     }
 
-    // Replays with Ctrl+R and steps `frames` frames with the Period key, paused.
+    // Replays with Ctrl+R and steps `frames` frames, paused.
     Screenshot replayAndStep(int frames) {
-        wxWindow* view = m_frame->engineView();
-        press(view, 'R', wxMOD_CONTROL);
-        for (int i = 0; i < frames; ++i) press(view, '.');
+        press(m_frame->engineView(), 'R', wxMOD_CONTROL);
+        stepFrames(frames);
         return shootView();
     }
 
@@ -100,7 +85,7 @@ protected:
 };
 
 TEST_F(GuiPreview, SpaceInTheViewFreezesEveryEffectAndLetsItGoOn) {
-    ParticleSystem2DEditor* flower = newFlower();
+    ParticleSystem2DEditor* flower = newParticle();
     ASSERT_NE(flower, nullptr);
     pump(400);
     wxWindow* view = m_frame->engineView();
@@ -129,7 +114,7 @@ TEST_F(GuiPreview, SpaceInTheViewFreezesEveryEffectAndLetsItGoOn) {
 }
 
 TEST_F(GuiPreview, SpaceAndPeriodAreKeptForTheGridAndWorkFromTheTree) {
-    ASSERT_NE(newFlower(), nullptr);
+    ASSERT_NE(newParticle(), nullptr);
     wxWindow* grid = m_frame->propertyGridManager()->GetGrid();
     press(grid, WXK_SPACE);
     EXPECT_FALSE(paused()) << "Space in the grid paused the preview";
@@ -142,7 +127,7 @@ TEST_F(GuiPreview, SpaceAndPeriodAreKeptForTheGridAndWorkFromTheTree) {
 }
 
 TEST_F(GuiPreview, PeriodStepsOneFrameOnlyWhilePaused) {
-    ParticleSystem2DEditor* flower = newFlower();
+    ParticleSystem2DEditor* flower = newParticle();
     ASSERT_NE(flower, nullptr);
     wxWindow* view = m_frame->engineView();
     press(view, WXK_SPACE);
@@ -167,7 +152,7 @@ TEST_F(GuiPreview, PeriodStepsOneFrameOnlyWhilePaused) {
 }
 
 TEST_F(GuiPreview, HalfSpeedGivesHalfTheTravelAfterTheSameSteps) {
-    ParticleSystem2DEditor* flower = newFlower();
+    ParticleSystem2DEditor* flower = newParticle();
     ASSERT_NE(flower, nullptr);
     // Every particle flies straight out at the same speed.
     flower->setGravity(cocos2d::Vec2::ZERO);
@@ -209,7 +194,7 @@ TEST_F(GuiPreview, HalfSpeedGivesHalfTheTravelAfterTheSameSteps) {
 }
 
 TEST_F(GuiPreview, FixedSeedReplaysTheSamePixelsAndRandomReplaysDiffer) {
-    ASSERT_NE(newFlower(), nullptr);
+    ASSERT_NE(newParticle(), nullptr);
     // A second effect in the scene draws from the same stream.
     command(ID_EXAMPLE_FIRST + 2);
     pump(100);
@@ -262,9 +247,9 @@ TEST_F(GuiPreview, NewEffectsStartFromTheFixedSeed) {
     SetFixedPreviewSeed(99u);
     std::vector<float> lives[2];
     for (auto& life : lives) {
-        ParticleSystem2DEditor* flower = newFlower();
+        ParticleSystem2DEditor* flower = newParticle();
         ASSERT_NE(flower, nullptr);
-        for (int i = 0; i < 3; ++i) press(view, '.');
+        stepFrames(3);
         const cocos2d::ParticleData& data = ParticleArrays::of(flower);
         life.assign(data.timeToLive, data.timeToLive + flower->getParticleCount());
         command(wxID_DELETE);

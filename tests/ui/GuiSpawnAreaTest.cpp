@@ -20,10 +20,7 @@ protected:
     void SetUp() override {
         GuiMainFrameFixture::SetUp();
         if (HasFatalFailure()) return;
-        command(wxID_NEW);
-        pump(100);
-        ASSERT_FALSE(selection().empty());
-        m_flower = dynamic_cast<ParticleSystem2DEditor*>(selection().front());
+        m_flower = newParticle();
         ASSERT_NE(m_flower, nullptr);
         // Nothing but the marks on the black background.
         m_frame->preview().clock().setPaused(true);

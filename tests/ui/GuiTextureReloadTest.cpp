@@ -92,10 +92,7 @@ TEST_F(GuiTextureReload, BackgroundRewrittenShowsWithinTwoSecondsAndABrokenOneKe
 TEST_F(GuiTextureReload, AnEffectTextureTakesTheNewPictureAndItsSize) {
     const std::string path = m_work->file("spark.png");
     WritePicture(path, 16, 255, 255, 255);
-    command(wxID_NEW);
-    pump(100);
-    ASSERT_FALSE(selection().empty());
-    auto* effect = dynamic_cast<ParticleSystem2DEditor*>(selection().front());
+    ParticleSystem2DEditor* effect = newParticle();
     ASSERT_NE(effect, nullptr);
     ASSERT_TRUE(effect->changeTexture(wxString::FromUTF8(path)));
     cocos2d::Texture2D* texture = effect->getTexture();

@@ -5,7 +5,9 @@
 #include "editor/ObjectTree.h"
 #include "editor/PropertyExtention.h"
 #include "editor/SelectionManager.h"
+#include "particle/ParticleSystem2DEditor.h"
 #include "ui/MainFrame.h"
+#include "ui/PreviewCommands.h"
 
 #include "2d/CCScene.h"
 #include "base/CCDirector.h"
@@ -16,6 +18,7 @@
 #include <wx/init.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/uiaction.h>
 
 #include <glib.h>
 #include <gtk/gtk.h>
@@ -156,6 +159,29 @@ void GuiMainFrameFixture::focusFrame() {
         "xdotool windowfocus --sync " + std::to_string(gdk_x11_window_get_xid(window)) + " >/dev/null 2>&1";
     EXPECT_EQ(std::system(focus.c_str()), 0);
     pump(100);
+}
+
+void GuiMainFrameFixture::pressIn(wxWindow* window, int code, int modifiers, int settleMs) {
+    if (wxWindow::FindFocus() != window) {
+        window->SetFocus();
+        ASSERT_TRUE(pumpUntil([&] { return wxWindow::FindFocus() == window; }, 2));
+    }
+    wxUIActionSimulator user;
+    user.Char(code, modifiers);
+    pump(settleMs);
+}
+
+ParticleSystem2DEditor* GuiMainFrameFixture::newParticle() {
+    command(wxID_NEW);
+    pump(100);
+    return selection().empty() ? nullptr : dynamic_cast<ParticleSystem2DEditor*>(selection().front());
+}
+
+void GuiMainFrameFixture::stepFrames(int count) {
+    for (int i = 0; i < count; ++i) {
+        ASSERT_TRUE(m_frame->preview().clock().step()) << "not paused";
+        ASSERT_TRUE(pumpUntil([this] { return m_frame->engineHost().stepsQueued() == 0; }, 2));
+    }
 }
 
 std::vector<EditorObject*>& GuiMainFrameFixture::selection() {

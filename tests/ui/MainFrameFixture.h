@@ -15,6 +15,8 @@
 
 class MainFrame;
 class EditorObject;
+class ParticleSystem2DEditor;
+class wxWindow;
 class wxMenu;
 struct FileRequest;
 
@@ -70,6 +72,14 @@ protected:
 
     // Gives the main window the keyboard focus as a window manager would.
     void focusFrame();
+    // A real key press (XTest) in window, which is given the focus first
+    // when it lacks it; then settleMs of events.
+    void pressIn(wxWindow* window, int code, int modifiers = 0, int settleMs = 60);
+    // New, as the menu sends it: the particle object it made and selected
+    // (null when there is none).
+    ParticleSystem2DEditor* newParticle();
+    // Single steps of the paused preview, each drawn before this returns.
+    void stepFrames(int count);
 
     std::vector<EditorObject*>& selection();
     // Labels of the object tree's rows.

@@ -1,5 +1,5 @@
 // Following each effect frame by frame for the live counts: peak, cap and the time watched.
-#include "ui/EffectWatch.h"
+#include "particle/EffectWatch.h"
 
 #include "2d/CCParticleSystem.h"
 
