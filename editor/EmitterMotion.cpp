@@ -41,13 +41,17 @@ void EmitterMotion::advance(float dt, const std::vector<EditorObject*>& selectio
     const Vec2 onPath = offsetAt(m_path, m_seconds);
     std::vector<ObjectRef> before;
     before.swap(m_carried);
+    const auto wasCarried = [&before](const Node* node) {
+        return std::any_of(before.begin(), before.end(), [node](const ObjectRef& r) { return r.node() == node; });
+    };
     for (EditorObject* object : selection) {
         auto* node = dynamic_cast<Node*>(object);
         if (!node) continue;
         // The paths are for effects; the hand carries whatever it holds.
         const Vec2 offset =
             (dynamic_cast<ParticleSystem*>(node) ? onPath : Vec2::ZERO) + (m_byHand ? m_hand : Vec2::ZERO);
-        place(node, offset);
+        // A node at rest in its place is left alone: its transform stays clean.
+        if (offset != Vec2::ZERO || wasCarried(node)) place(node, offset);
     }
     // What left the selection goes back to its place.
     for (const ObjectRef& held : before)
