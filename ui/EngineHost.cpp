@@ -37,13 +37,13 @@ constexpr std::chrono::milliseconds kFramePeriod(20);
 // nothing, often enough for answers posted to the engine's scheduler.
 constexpr std::chrono::milliseconds kRestPeriod(200);
 
-// Mapped by the X server, not only asked to be: GDK marks a top-level window
-// withdrawn until the server's map notification has come back.
 // Effects frozen by a time scale of 0 change nothing from frame to frame.
 bool TimeStandsStill() {
     return Director::getInstance()->getScheduler()->getTimeScale() == 0;
 }
 
+// Mapped by the X server, not only asked to be: GDK marks a top-level window
+// withdrawn until the server's map notification has come back.
 bool IsMappedOnScreen(wxFrame* frame) {
     GtkWidget* widget = frame->GetHandle();
     GdkWindow* window = widget ? gtk_widget_get_window(widget) : nullptr;

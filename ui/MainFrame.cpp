@@ -5,7 +5,6 @@
 #include "editor/ObjectTree.h"
 #include "editor/PropertyValue.h"
 #include "editor/SelectionManager.h"
-#include "particle/ParticleSystem2DEditor.h"
 #include "app/UpdateCheck.h"
 #include "ui/AboutDlg.h"
 #include "ui/ClosePrompt.h"
