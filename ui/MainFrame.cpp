@@ -53,6 +53,8 @@ MainFrame::MainFrame(wxWindow* parent)
     m_document.setChanged([this] { showEditState(); });
     m_document.setEditMenu(m_menuEdit);
     m_export.setTimingLog(&m_host.timing());
+    // An export starts from the preview's fixed seed, so it shows what the preview showed.
+    m_export.setPreviewSeed(FixedPreviewSeed);
 
     m_mgr.SetManagedWindow(this);
     m_mgr.AddPane(m_toolBar, wxAuiPaneInfo().Top());

@@ -10,6 +10,7 @@
 #include "ui/AnimationExport.h"
 #include "ui/MainFrame.h"
 #include "ui/MainFrameIds.h"
+#include "ui/PreviewCommands.h"
 
 #include <wx/image.h>
 #include <wx/menu.h>
@@ -69,13 +70,13 @@ TEST_F(GuiExportCommand, TheDialogStartsWithTheDesignSizeTheEffectsDurationAndTh
     EXPECT_EQ(o.seed.value_or(0), 1u);
     EXPECT_EQ(o.background, ExportBackground::Transparent);
     effect->setDuration(0.75f);
-    exporter.setPreviewSeed([] { return std::optional<unsigned>(42); });
+    // The preview's fixed seed ("随机种子…"), while there is one.
+    SetFixedPreviewSeed(42u);
     o = exporter.startingOptions(effect);
     EXPECT_DOUBLE_EQ(o.seconds, 0.75);
     EXPECT_EQ(o.seed.value_or(0), 42u);
-    exporter.setPreviewSeed([] { return std::optional<unsigned>(); });
+    SetFixedPreviewSeed(std::nullopt);
     EXPECT_EQ(exporter.startingOptions(effect).seed.value_or(0), 1u);
-    exporter.setPreviewSeed(nullptr);
 }
 
 namespace {
