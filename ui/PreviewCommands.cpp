@@ -4,6 +4,7 @@
 
 #include "editor/EditorObject.h"
 #include "editor/EmitterMotion.h"
+#include "editor/FilePathBytes.h"
 #include "editor/SelectionManager.h"
 #include "particle/ParticleSystem2DEditor.h"
 #include "particle/SpawnArea.h"
@@ -18,6 +19,7 @@
 #include "2d/CCScene.h"
 #include "base/CCDirector.h"
 #include "base/CCScheduler.h"
+#include "platform/CCRunTimeFiles.h"
 
 #include <wx/aui/auibar.h>
 #include <wx/frame.h>
@@ -168,7 +170,8 @@ void PreviewCommands::showState() {
         m_tools->EnableTool(ID_PREVIEW_STEP, paused);
         if (wxAuiToolBarItem* pause = m_tools->FindTool(ID_PREVIEW_PAUSE))
             pause->SetBitmap(
-                wxBitmap(paused ? wxS("rc/ID_PREVIEW_PLAY.png") : wxS("rc/ID_PREVIEW_PAUSE.png"), wxBITMAP_TYPE_ANY));
+                wxBitmap(PathText(cocos2d::runTimeFile(paused ? "rc/ID_PREVIEW_PLAY.png" : "rc/ID_PREVIEW_PAUSE.png")),
+                         wxBITMAP_TYPE_ANY));
         m_tools->SetToolShortHelp(ID_PREVIEW_SPEED, Text("速度") + wxS(" ") + Text(kSpeedLabels[m_clock.speedIndex()]));
         m_tools->Refresh(false);
     }
