@@ -11,6 +11,7 @@
 #include "particle/ParticleSystem2DEditor.h"
 
 #include "base/CCDirector.h"
+#include "base/CCScheduler.h"
 
 #include <wx/app.h>
 
@@ -47,7 +48,10 @@ struct Editor {
             if (!RegisterEditorObject(effect, wxS("Particle2D"))) return;
             effects.push_back(effect);
         }
-        for (int i = 0; i < 60; ++i) Director::getInstance()->mainLoop(1.0f / 60.0f);
+        // Six seconds of simulation without drawing: the Galaxies reach their
+        // steady number of particles, so that runs measured later draw no more.
+        for (int i = 0; i < 360; ++i) Director::getInstance()->getScheduler()->update(1.0f / 60.0f);
+        Director::getInstance()->mainLoop(1.0f / 60.0f);
         char folder[] = "/tmp/flarewick-bench-recovery-XXXXXX";
         if (!mkdtemp(folder)) return;
         root = folder;
@@ -136,6 +140,6 @@ void FrameGapsWhileTenEffectsAreKept(benchmark::State& state) {
     state.counters["median_gap_ms"] = gaps.empty() ? 0 : gaps[gaps.size() / 2];
     state.counters["longest_gap_ms"] = gaps.empty() ? 0 : gaps.back();
 }
-BENCHMARK(FrameGapsWhileTenEffectsAreKept)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(FrameGapsWhileTenEffectsAreKept)->Arg(0)->Arg(1)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
