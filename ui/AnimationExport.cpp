@@ -31,10 +31,6 @@
 
 namespace {
 
-wxString T(const char* text) {
-    return wxGetTranslation(wxString::FromUTF8(text));
-}
-
 std::string Narrow(const wxString& s) {
     return std::string(s.utf8_str());
 }
@@ -48,7 +44,7 @@ std::string Absolute(const std::string& path) {
 wxString Wildcard(ExportFormat format) {
     static const char* const kWildcards[] = {"PNG 序列帧 (文件夹)|*", "精灵表 (*.png)|*.png",
                                              "WebP 动画 (*.webp)|*.webp", "GIF 动画 (*.gif)|*.gif"};
-    return T(kWildcards[static_cast<int>(format)]);
+    return wxGetTranslation(wxString::FromUTF8(kWildcards[static_cast<int>(format)]));
 }
 
 // The chosen path with the format's extension when it has none.
@@ -71,23 +67,25 @@ std::vector<std::string> TextureFolders(const ParticleSystem2DEditor* effect) {
 class ExportProgress : public wxProgressDialog {
 public:
     ExportProgress(wxWindow* parent, int frames)
-        : wxProgressDialog(T("正在导出…"), message(0, frames), frames, parent,
+        : wxProgressDialog(wxGetTranslation(wxString::FromUTF8("正在导出…")), message(0, frames), frames, parent,
                            wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE),
           m_frames(frames) {
-        if (wxWindow* cancel = FindWindow(wxID_CANCEL)) cancel->SetLabel(T("取消"));
+        if (wxWindow* cancel = FindWindow(wxID_CANCEL)) cancel->SetLabel(wxGetTranslation(wxString::FromUTF8("取消")));
     }
     // The bar stops short of its end while the render runs: at the end the
     // dialog would wait for a click on Close.
     bool show(int done) { return Update(std::min(done, m_frames - 1), message(done, m_frames)); }
 
 private:
-    static wxString message(int done, int frames) { return wxString::Format(T("第 %d 帧，共 %d 帧"), done, frames); }
+    static wxString message(int done, int frames) {
+        return wxString::Format(wxGetTranslation(wxString::FromUTF8("第 %d 帧，共 %d 帧")), done, frames);
+    }
     int m_frames;
 };
 
 // Why the render failed, in the user's words where the render's own are known.
 wxString RenderFailure(const std::string& said) {
-    if (said.empty()) return T("渲染程序意外退出。");
+    if (said.empty()) return wxGetTranslation(wxString::FromUTF8("渲染程序意外退出。"));
     if (said.find("out of memory") != std::string::npos) return WriteFailureReason(ENOMEM);
     return wxString::FromUTF8(said);
 }
@@ -126,7 +124,8 @@ void AnimationExport::run() {
         options = dialog.options();
     }
     SessionExportOptions() = options;
-    const wxString path = m_askPath({T("选择导出位置"), Wildcard(options.format), wxFD_SAVE | wxFD_OVERWRITE_PROMPT});
+    const wxString path = m_askPath({wxGetTranslation(wxString::FromUTF8("选择导出位置")), Wildcard(options.format),
+                                     wxFD_SAVE | wxFD_OVERWRITE_PROMPT});
     if (path.empty()) return;
     // The chooser ran the event loop: the effect may have gone meanwhile.
     if (selectedEffect() != effect) return;
@@ -134,7 +133,8 @@ void AnimationExport::run() {
 }
 
 AnimationExport::Result AnimationExport::fail(const wxString& path, const wxString& reason) {
-    wxMessageBox(T("导出失败！") + wxS("\n") + path + wxS("\n") + reason, T("提示"), wxOK | wxCENTRE, m_parent);
+    wxMessageBox(wxGetTranslation(wxString::FromUTF8("导出失败！")) + wxS("\n") + path + wxS("\n") + reason,
+                 wxGetTranslation(wxString::FromUTF8("提示")), wxOK | wxCENTRE, m_parent);
     return Failed;
 }
 

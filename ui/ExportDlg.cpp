@@ -18,24 +18,22 @@ namespace {
 // The largest frame side the render takes.
 const int kLargestSide = 8192;
 
-wxString T(const char* text) {
-    return wxGetTranslation(wxString::FromUTF8(text));
-}
-
 wxArrayString Choices(std::initializer_list<const char*> texts) {
     wxArrayString out;
-    for (const char* t : texts) out.Add(T(t));
+    for (const char* t : texts) out.Add(wxGetTranslation(wxString::FromUTF8(t)));
     return out;
 }
 
 } // namespace
 
 ExportDlg::ExportDlg(wxWindow* parent, const ExportOptions& o)
-    : wxDialog(parent, wxID_ANY, T("导出动画"), wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE) {
+    : wxDialog(parent, wxID_ANY, wxGetTranslation(wxString::FromUTF8("导出动画")), wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE) {
     auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
     grid->AddGrowableCol(1);
     auto row = [&](const char* label, wxSizer* content) {
-        grid->Add(new wxStaticText(this, wxID_ANY, label ? T(label) : wxString()), 0, wxALIGN_CENTER_VERTICAL);
+        grid->Add(new wxStaticText(this, wxID_ANY, label ? wxGetTranslation(wxString::FromUTF8(label)) : wxString()), 0,
+                  wxALIGN_CENTER_VERTICAL);
         grid->Add(content, 1, wxEXPAND);
     };
     auto one = [&](wxWindow* w) {
@@ -48,14 +46,15 @@ ExportDlg::ExportDlg(wxWindow* parent, const ExportOptions& o)
                             Choices({"PNG 序列帧", "精灵表 (PNG + JSON)", "WebP 动画", "GIF 动画"}));
     m_format->SetSelection(static_cast<int>(o.format));
     row("格式", one(m_format));
-    m_gifNote = new wxStaticText(this, wxID_ANY, T("GIF 不支持半透明，边缘可能有锯齿"));
+    m_gifNote =
+        new wxStaticText(this, wxID_ANY, wxGetTranslation(wxString::FromUTF8("GIF 不支持半透明，边缘可能有锯齿")));
     row(nullptr, one(m_gifNote));
 
     m_width = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 1,
                              kLargestSide, o.width);
     m_height = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 1,
                               kLargestSide, o.height);
-    m_centred = new wxCheckBox(this, wxID_ANY, T("居中"));
+    m_centred = new wxCheckBox(this, wxID_ANY, wxGetTranslation(wxString::FromUTF8("居中")));
     m_centred->SetValue(o.centred);
     auto* size = new wxBoxSizer(wxHORIZONTAL);
     size->Add(m_width, 1, wxALIGN_CENTER_VERTICAL);
@@ -83,7 +82,7 @@ ExportDlg::ExportDlg(wxWindow* parent, const ExportOptions& o)
                             INT_MAX, static_cast<int>(std::min<unsigned>(o.seed.value_or(1), INT_MAX)));
     row("随机种子", one(m_seed));
 
-    m_lossy = new wxCheckBox(this, wxID_ANY, T("有损压缩"));
+    m_lossy = new wxCheckBox(this, wxID_ANY, wxGetTranslation(wxString::FromUTF8("有损压缩")));
     m_lossy->SetValue(o.lossy);
     m_quality = new wxSlider(this, wxID_ANY, o.quality, 0, 100, wxDefaultPosition, wxSize(160, -1),
                              wxSL_HORIZONTAL | wxSL_VALUE_LABEL);
@@ -95,9 +94,9 @@ ExportDlg::ExportDlg(wxWindow* parent, const ExportOptions& o)
     row("边缘底色", one(m_matte));
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* ok = new wxButton(this, wxID_OK, T("导出…"));
+    auto* ok = new wxButton(this, wxID_OK, wxGetTranslation(wxString::FromUTF8("导出…")));
     buttons->Add(ok, 0, wxALL, 4);
-    buttons->Add(new wxButton(this, wxID_CANCEL, T("取消")), 0, wxALL, 4);
+    buttons->Add(new wxButton(this, wxID_CANCEL, wxGetTranslation(wxString::FromUTF8("取消"))), 0, wxALL, 4);
     ok->SetDefault();
 
     auto* top = new wxBoxSizer(wxVERTICAL);

@@ -33,10 +33,6 @@ std::optional<unsigned> fixedSeed;
 
 const char* const kSpeedLabels[PreviewClock::kSpeedCount] = {"0.1×", "0.25×", "0.5×", "1×", "2×", "4×"};
 
-wxString Text(const char* utf8) {
-    return wxGetTranslation(wxString::FromUTF8(utf8));
-}
-
 void RestartAll(cocos2d::Node* node) {
     if (auto* editable = dynamic_cast<ParticleSystem2DEditor*>(node))
         editable->restartFromNothing();
@@ -135,7 +131,7 @@ void PreviewCommands::togglePause() {
 }
 
 void PreviewCommands::chooseSeed() {
-    PreviewSeedDlg dialog(m_frame, wxID_ANY, Text("随机种子"));
+    PreviewSeedDlg dialog(m_frame, wxID_ANY, wxGetTranslation(wxString::FromUTF8("随机种子")));
     dialog.setSeed(fixedSeed);
     if (dialog.ShowModal() == wxID_OK) fixedSeed = dialog.seed();
 }
@@ -143,7 +139,7 @@ void PreviewCommands::chooseSeed() {
 void PreviewCommands::showSpeedChoices() {
     wxMenu choices;
     for (int i = 0; i < PreviewClock::kSpeedCount; ++i)
-        choices.AppendRadioItem(ID_PREVIEW_SPEED_FIRST + i, Text(kSpeedLabels[i]));
+        choices.AppendRadioItem(ID_PREVIEW_SPEED_FIRST + i, wxGetTranslation(wxString::FromUTF8(kSpeedLabels[i])));
     choices.Check(ID_PREVIEW_SPEED_FIRST + m_clock.speedIndex(), true);
     // Under the tool, as a drop-down opens.
     wxPoint at(0, 0);
@@ -172,7 +168,9 @@ void PreviewCommands::showState() {
             pause->SetBitmap(
                 wxBitmap(PathText(cocos2d::runTimeFile(paused ? "rc/ID_PREVIEW_PLAY.png" : "rc/ID_PREVIEW_PAUSE.png")),
                          wxBITMAP_TYPE_ANY));
-        m_tools->SetToolShortHelp(ID_PREVIEW_SPEED, Text("速度") + wxS(" ") + Text(kSpeedLabels[m_clock.speedIndex()]));
+        m_tools->SetToolShortHelp(ID_PREVIEW_SPEED,
+                                  wxGetTranslation(wxString::FromUTF8("速度")) + wxS(" ") +
+                                      wxGetTranslation(wxString::FromUTF8(kSpeedLabels[m_clock.speedIndex()])));
         m_tools->Refresh(false);
     }
 }

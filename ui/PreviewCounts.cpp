@@ -23,9 +23,6 @@ constexpr int kRefreshMilliseconds = 250;
 constexpr int kWatchPriority = 2;
 constexpr int kCountsField = 1;
 
-wxString Text(const char* utf8) {
-    return wxGetTranslation(wxString::FromUTF8(utf8));
-}
 } // namespace
 
 PreviewCounts::PreviewCounts(wxFrame* frame, EngineHost& host)
@@ -66,18 +63,20 @@ void PreviewCounts::restartAll() {
 }
 
 wxString PreviewCounts::textFor(const ParticleSystem* selected) const {
-    const wxString rate = Text("帧率") + wxString::Format(wxS(" %d"), static_cast<int>(std::lround(m_frameRate)));
+    const wxString rate = wxGetTranslation(wxString::FromUTF8("帧率")) +
+                          wxString::Format(wxS(" %d"), static_cast<int>(std::lround(m_frameRate)));
     if (!selected) return rate;
     const EffectWatch::Watch watch = m_watch.of(selected);
     const int total = selected->getTotalParticles();
-    wxString text = Text("粒子") + wxString::Format(wxS(" %d/%d  "), selected->getParticleCount(), total) +
-                    Text("峰值") + wxString::Format(wxS(" %d  "), watch.peak) + rate;
+    wxString text = wxGetTranslation(wxString::FromUTF8("粒子")) +
+                    wxString::Format(wxS(" %d/%d  "), selected->getParticleCount(), total) +
+                    wxGetTranslation(wxString::FromUTF8("峰值")) + wxString::Format(wxS(" %d  "), watch.peak) + rate;
     // A whole life span shows whether the cap is ever reached.
     const float lifeSpan = selected->getLife() + std::fabs(selected->getLifeVar());
     if (watch.capped)
-        text << wxS("  ") << Text("粒子数已达上限");
+        text << wxS("  ") << wxGetTranslation(wxString::FromUTF8("粒子数已达上限"));
     else if (watch.age > 0 && watch.age >= lifeSpan && watch.peak < total)
-        text << wxS("  ") << Text("未达到最大粒子数");
+        text << wxS("  ") << wxGetTranslation(wxString::FromUTF8("未达到最大粒子数"));
     return text;
 }
 

@@ -8,21 +8,16 @@
 
 #include <climits>
 
-namespace {
-wxString Text(const char* utf8) {
-    return wxGetTranslation(wxString::FromUTF8(utf8));
-}
-} // namespace
 
 PreviewSeedDlg::PreviewSeedDlg(wxWindow* parent, wxWindowID, const wxString& title, const wxPoint& pos,
                                const wxSize& size, long)
     : wxDialog(parent, wxID_ANY, title, pos, size, wxDEFAULT_DIALOG_STYLE) {
     auto* column = new wxBoxSizer(wxVERTICAL);
-    m_radioRandom =
-        new wxRadioButton(this, wxID_ANY, Text("每次重播随机"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    m_radioRandom = new wxRadioButton(this, wxID_ANY, wxGetTranslation(wxString::FromUTF8("每次重播随机")),
+                                      wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
     column->Add(m_radioRandom, 0, wxALL, 8);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
-    m_radioFixed = new wxRadioButton(this, wxID_ANY, Text("固定种子"));
+    m_radioFixed = new wxRadioButton(this, wxID_ANY, wxGetTranslation(wxString::FromUTF8("固定种子")));
     row->Add(m_radioFixed, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
     // The C library's seeds of a 31-bit generator.
     m_spinSeed =
@@ -31,10 +26,10 @@ PreviewSeedDlg::PreviewSeedDlg(wxWindow* parent, wxWindowID, const wxString& tit
     column->Add(row, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* ok = new wxButton(this, wxID_OK, Text("确定"));
+    auto* ok = new wxButton(this, wxID_OK, wxGetTranslation(wxString::FromUTF8("确定")));
     ok->SetDefault();
     buttons->Add(ok, 0, wxRIGHT, 8);
-    buttons->Add(new wxButton(this, wxID_CANCEL, Text("取消")));
+    buttons->Add(new wxButton(this, wxID_CANCEL, wxGetTranslation(wxString::FromUTF8("取消"))));
     column->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
     SetSizerAndFit(column);
     setSeed(std::nullopt);
