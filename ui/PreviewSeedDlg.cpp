@@ -8,7 +8,6 @@
 
 #include <climits>
 
-
 PreviewSeedDlg::PreviewSeedDlg(wxWindow* parent, wxWindowID, const wxString& title, const wxPoint& pos,
                                const wxSize& size, long)
     : wxDialog(parent, wxID_ANY, title, pos, size, wxDEFAULT_DIALOG_STYLE) {
