@@ -42,9 +42,16 @@ std::string Absolute(const std::string& path) {
 }
 
 wxString Wildcard(ExportFormat format) {
-    static const char* const kWildcards[] = {"PNG 序列帧 (文件夹)|*", "精灵表 (*.png)|*.png",
-                                             "WebP 动画 (*.webp)|*.webp", "GIF 动画 (*.gif)|*.gif"};
-    return wxGetTranslation(wxString::FromUTF8(kWildcards[static_cast<int>(format)]));
+    switch (format) {
+    case ExportFormat::Sheet:
+        return wxGetTranslation(wxString::FromUTF8("精灵表 (*.png)|*.png"));
+    case ExportFormat::Webp:
+        return wxGetTranslation(wxString::FromUTF8("WebP 动画 (*.webp)|*.webp"));
+    case ExportFormat::Gif:
+        return wxGetTranslation(wxString::FromUTF8("GIF 动画 (*.gif)|*.gif"));
+    default:
+        return wxGetTranslation(wxString::FromUTF8("PNG 序列帧 (文件夹)|*"));
+    }
 }
 
 // The chosen path with the format's extension when it has none.

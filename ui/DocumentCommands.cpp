@@ -28,8 +28,8 @@ namespace {
 const wxString kChooserMessage = wxString::FromUTF8("保存C++源文件");
 const wxString kPlistWildcard = wxString::FromUTF8("字典文件(*.plist)|*.plist");
 
-void Notice(const wxString& text, const char* caption) {
-    wxMessageBox(text, wxString::FromUTF8(caption), wxOK | wxCENTRE);
+void Notice(const wxString& text, const wxString& caption) {
+    wxMessageBox(text, caption, wxOK | wxCENTRE);
 }
 
 std::string Narrow(const wxString& path) {
@@ -88,7 +88,8 @@ void DocumentCommands::openFiles(const std::vector<wxString>& paths) {
         if (isOpenable(path))
             openPath(path);
         else
-            Notice(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：")) + wxFileName(path).GetFullName(), "提示");
+            Notice(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：")) + wxFileName(path).GetFullName(),
+                   wxGetTranslation(wxString::FromUTF8("提示")));
     }
 }
 
@@ -98,7 +99,8 @@ bool DocumentCommands::dropFiles(const std::vector<wxString>& paths, const cocos
         if (!isOpenable(path))
             refused << (refused.empty() ? wxString() : wxString(wxS("\n"))) << wxFileName(path).GetFullName();
     if (!refused.empty()) {
-        Notice(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：")) + refused, "提示");
+        Notice(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：")) + refused,
+               wxGetTranslation(wxString::FromUTF8("提示")));
         return false;
     }
     // A particle file lands where it was dropped, in one step with its opening.
@@ -119,7 +121,7 @@ bool DocumentCommands::openParticleFile(const wxString& path, const cocos2d::Vec
         wxString text = wxString::FromUTF8("无法加载粒子文件！") + wxS("\n") + path;
         const wxString why = WhyNoParticleSystem(file);
         if (!why.empty()) text << wxS("\n") << why;
-        Notice(text, "提示");
+        Notice(text, wxGetTranslation(wxString::FromUTF8("提示")));
         return false;
     }
     UseTextureFromWorkPaths(object, file);
@@ -144,13 +146,14 @@ void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
     }
     wxString text = wxString::FromUTF8("无法加载背景文件！") + wxS("\n") + path;
     if (!why.empty()) text << wxS("\n") << wxString::FromUTF8(why.c_str());
-    Notice(text, "提示");
+    Notice(text, wxGetTranslation(wxString::FromUTF8("提示")));
 }
 
 EditorObject* DocumentCommands::objectToSave() {
     const auto& selection = SelectionManager::getInstance()->selection;
     if (selection.empty() || !selection.front()) {
-        Notice(wxString::FromUTF8("没有选择保存的对象！"), "提示");
+        Notice(wxGetTranslation(wxString::FromUTF8("没有选择保存的对象！")),
+               wxGetTranslation(wxString::FromUTF8("提示")));
         return nullptr;
     }
     return selection.front();
@@ -183,7 +186,7 @@ bool DocumentCommands::write(EditorObject* object, const wxString& path) {
     if (!PlistDocument::save([object](wxXmlNode* dict) { object->writeXml(dict); }, path, &error)) {
         Notice(wxGetTranslation(wxString::FromUTF8("保存失败！")) + wxS("\n") + path + wxS("\n") +
                    WriteFailureReason(error),
-               "警告");
+               wxGetTranslation(wxString::FromUTF8("警告")));
         return false;
     }
     object->filePath = path;

@@ -18,9 +18,9 @@ namespace {
 // The largest frame side the render takes.
 const int kLargestSide = 8192;
 
-wxArrayString Choices(std::initializer_list<const char*> texts) {
+wxArrayString Choices(std::initializer_list<wxString> texts) {
     wxArrayString out;
-    for (const char* t : texts) out.Add(wxGetTranslation(wxString::FromUTF8(t)));
+    for (const wxString& t : texts) out.Add(t);
     return out;
 }
 
@@ -31,9 +31,8 @@ ExportDlg::ExportDlg(wxWindow* parent, const ExportOptions& o)
                wxDEFAULT_DIALOG_STYLE) {
     auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
     grid->AddGrowableCol(1);
-    auto row = [&](const char* label, wxSizer* content) {
-        grid->Add(new wxStaticText(this, wxID_ANY, label ? wxGetTranslation(wxString::FromUTF8(label)) : wxString()), 0,
-                  wxALIGN_CENTER_VERTICAL);
+    auto row = [&](const wxString& label, wxSizer* content) {
+        grid->Add(new wxStaticText(this, wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL);
         grid->Add(content, 1, wxEXPAND);
     };
     auto one = [&](wxWindow* w) {
@@ -42,13 +41,16 @@ ExportDlg::ExportDlg(wxWindow* parent, const ExportOptions& o)
         return s;
     };
 
-    m_format = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                            Choices({"PNG 序列帧", "精灵表 (PNG + JSON)", "WebP 动画", "GIF 动画"}));
+    m_format = new wxChoice(
+        this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+        Choices({wxGetTranslation(wxString::FromUTF8("PNG 序列帧")),
+                 wxGetTranslation(wxString::FromUTF8("精灵表 (PNG + JSON)")),
+                 wxGetTranslation(wxString::FromUTF8("WebP 动画")), wxGetTranslation(wxString::FromUTF8("GIF 动画"))}));
     m_format->SetSelection(static_cast<int>(o.format));
-    row("格式", one(m_format));
+    row(wxGetTranslation(wxString::FromUTF8("格式")), one(m_format));
     m_gifNote =
         new wxStaticText(this, wxID_ANY, wxGetTranslation(wxString::FromUTF8("GIF 不支持半透明，边缘可能有锯齿")));
-    row(nullptr, one(m_gifNote));
+    row(wxString(), one(m_gifNote));
 
     m_width = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 1,
                              kLargestSide, o.width);
@@ -61,26 +63,28 @@ ExportDlg::ExportDlg(wxWindow* parent, const ExportOptions& o)
     size->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(" × ")), 0, wxALIGN_CENTER_VERTICAL);
     size->Add(m_height, 1, wxALIGN_CENTER_VERTICAL);
     size->Add(m_centred, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 8);
-    row("尺寸", size);
+    row(wxGetTranslation(wxString::FromUTF8("尺寸")), size);
 
     m_fps =
         new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 1, 120, o.fps);
-    row("帧率", one(m_fps));
+    row(wxGetTranslation(wxString::FromUTF8("帧率")), one(m_fps));
     m_seconds = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
                                      0.01, 600, o.seconds, 0.1);
     m_seconds->SetDigits(2);
-    row("时长", one(m_seconds));
+    row(wxGetTranslation(wxString::FromUTF8("时长")), one(m_seconds));
     m_warmup = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 0,
                                     600, o.warmup, 0.1);
     m_warmup->SetDigits(2);
-    row("预热", one(m_warmup));
-    m_background =
-        new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, Choices({"透明", "黑色", "当前背景"}));
+    row(wxGetTranslation(wxString::FromUTF8("预热")), one(m_warmup));
+    m_background = new wxChoice(
+        this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+        Choices({wxGetTranslation(wxString::FromUTF8("透明")), wxGetTranslation(wxString::FromUTF8("黑色")),
+                 wxGetTranslation(wxString::FromUTF8("当前背景"))}));
     m_background->SetSelection(static_cast<int>(o.background));
-    row("背景", one(m_background));
+    row(wxGetTranslation(wxString::FromUTF8("背景")), one(m_background));
     m_seed = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 0,
                             INT_MAX, static_cast<int>(std::min<unsigned>(o.seed.value_or(1), INT_MAX)));
-    row("随机种子", one(m_seed));
+    row(wxGetTranslation(wxString::FromUTF8("随机种子")), one(m_seed));
 
     m_lossy = new wxCheckBox(this, wxID_ANY, wxGetTranslation(wxString::FromUTF8("有损压缩")));
     m_lossy->SetValue(o.lossy);
@@ -89,9 +93,9 @@ ExportDlg::ExportDlg(wxWindow* parent, const ExportOptions& o)
     auto* quality = new wxBoxSizer(wxHORIZONTAL);
     quality->Add(m_lossy, 0, wxALIGN_CENTER_VERTICAL);
     quality->Add(m_quality, 1, wxALIGN_CENTER_VERTICAL | wxLEFT, 8);
-    row("质量", quality);
+    row(wxGetTranslation(wxString::FromUTF8("质量")), quality);
     m_matte = new wxColourPickerCtrl(this, wxID_ANY, wxColour(o.matte[0], o.matte[1], o.matte[2]));
-    row("边缘底色", one(m_matte));
+    row(wxGetTranslation(wxString::FromUTF8("边缘底色")), one(m_matte));
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     auto* ok = new wxButton(this, wxID_OK, wxGetTranslation(wxString::FromUTF8("导出…")));
