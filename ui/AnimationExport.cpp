@@ -2,6 +2,8 @@
 // preview keeps its own, and a cancel is a kill and a removed staging folder.
 #include "ui/AnimationExport.h"
 
+#include "editor/FilePathBytes.h"
+
 #include "editor/SelectionManager.h"
 #include "particle/ParticleSystem2DEditor.h"
 #include "particle/PlistDocument.h"
@@ -30,10 +32,6 @@
 #include <filesystem>
 
 namespace {
-
-std::string Narrow(const wxString& s) {
-    return std::string(s.utf8_str());
-}
 
 std::string Absolute(const std::string& path) {
     std::error_code ec;
@@ -65,7 +63,7 @@ wxString WithExtension(const wxString& path, ExportFormat format) {
 // then the engine's search paths as the editor resolves them here.
 std::vector<std::string> TextureFolders(const ParticleSystem2DEditor* effect) {
     std::vector<std::string> folders;
-    if (!effect->filePath.empty()) folders.push_back(Narrow(wxFileName(effect->filePath).GetPath()));
+    if (!effect->filePath.empty()) folders.push_back(PathBytes(wxFileName(effect->filePath).GetPath()));
     for (const std::string& dir : cocos2d::FileUtils::getInstance()->getSearchPaths()) folders.push_back(Absolute(dir));
     return folders;
 }
@@ -149,7 +147,7 @@ AnimationExport::Result AnimationExport::exportTo(ParticleSystem2DEditor* effect
                                                   const wxString& path) {
     ExportStaging staging;
     int error = 0;
-    if (!staging.create(Narrow(path), &error)) return fail(path, WriteFailureReason(error));
+    if (!staging.create(PathBytes(path), &error)) return fail(path, WriteFailureReason(error));
 
     // The effect as Save would write it, under a bare name the render finds along its search paths.
     ExportScene scene;

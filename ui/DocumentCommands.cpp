@@ -32,10 +32,6 @@ void Notice(const wxString& text, const wxString& caption) {
     wxMessageBox(text, caption, wxOK | wxCENTRE);
 }
 
-std::string Narrow(const wxString& path) {
-    return PathBytes(path);
-}
-
 // Why the engine gave no particle system for path, as far as the engine's
 // own file functions can tell; empty when they find nothing wrong.
 wxString WhyNoParticleSystem(const std::string& path) {
@@ -114,7 +110,7 @@ bool DocumentCommands::dropFiles(const std::vector<wxString>& paths, const cocos
 }
 
 bool DocumentCommands::openParticleFile(const wxString& path, const cocos2d::Vec2* at) {
-    const std::string file = Narrow(path);
+    const std::string file = PathBytes(path);
     SeedNewEffect();
     ParticleSystem2DEditor* object = ParticleSystem2DEditor::createFromFile(file);
     if (!object) {
@@ -135,7 +131,7 @@ bool DocumentCommands::openParticleFile(const wxString& path, const cocos2d::Vec
 
 void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
     // The old background goes only once the new one has loaded.
-    const std::string file = Narrow(path);
+    const std::string file = PathBytes(path);
     std::string why;
     cocos2d::Node* node = studioFile ? BackgroundLoader::fromStudioFile(file, &why) : BackgroundLoader::fromImage(file);
     const bool placed = node && theSceneDocument ? theSceneDocument->perform(new BackgroundStep(node))
