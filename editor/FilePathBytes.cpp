@@ -1,6 +1,8 @@
 // Converting file paths with the toolkit's file-name conversion, which keeps bytes that are not UTF-8.
 #include "editor/FilePathBytes.h"
 
+#include "platform/CCRunTimeFiles.h"
+
 #include <wx/strconv.h>
 
 std::string PathBytes(const wxString& path) {
@@ -13,4 +15,8 @@ std::string PathBytes(const wxString& path) {
 wxString PathText(const std::string& bytes) {
     const wxString text(bytes.data(), *wxConvFileName, bytes.size());
     return text.empty() && !bytes.empty() ? wxString::FromUTF8(bytes.data(), bytes.size()) : text;
+}
+
+wxString RunTimeFileText(const char* relative) {
+    return PathText(cocos2d::runTimeFile(relative));
 }

@@ -10,3 +10,6 @@
 // reaches the same file when it goes through these two.
 std::string PathBytes(const wxString& path);
 wxString PathText(const std::string& bytes);
+// One of the program's own run-time files ("rc/Icon.ico"), wherever they are
+// installed (platform/CCRunTimeFiles.h).
+wxString RunTimeFileText(const char* relative);

@@ -21,7 +21,6 @@
 #include "view/wxCCGLViewImpl.h"
 
 #include "network/HttpClient.h"
-#include "platform/CCRunTimeFiles.h"
 
 #include <wx/artprov.h>
 #include <wx/aui/auibar.h>
@@ -46,7 +45,7 @@ MainFrame::MainFrame(wxWindow* parent)
       m_host(this),
       m_documents(this, m_host),
       m_export(this) {
-    SetIcon(wxIcon(PathText(cocos2d::runTimeFile("rc/Icon.ico")), wxBITMAP_TYPE_ICO));
+    SetIcon(wxIcon(RunTimeFileText("rc/Icon.ico"), wxBITMAP_TYPE_ICO));
     m_recentFiles = std::make_unique<RecentFiles>(this, m_menuRecentFiles);
     m_documents.setFileUsed([this](const wxString& path) { m_recentFiles->add(path); });
     fillCreationMenus();

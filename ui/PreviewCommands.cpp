@@ -19,7 +19,6 @@
 #include "2d/CCScene.h"
 #include "base/CCDirector.h"
 #include "base/CCScheduler.h"
-#include "platform/CCRunTimeFiles.h"
 
 #include <wx/aui/auibar.h>
 #include <wx/frame.h>
@@ -165,9 +164,8 @@ void PreviewCommands::showState() {
         m_tools->ToggleTool(ID_PREVIEW_PAUSE, paused);
         m_tools->EnableTool(ID_PREVIEW_STEP, paused);
         if (wxAuiToolBarItem* pause = m_tools->FindTool(ID_PREVIEW_PAUSE))
-            pause->SetBitmap(
-                wxBitmap(PathText(cocos2d::runTimeFile(paused ? "rc/ID_PREVIEW_PLAY.png" : "rc/ID_PREVIEW_PAUSE.png")),
-                         wxBITMAP_TYPE_ANY));
+            pause->SetBitmap(wxBitmap(RunTimeFileText(paused ? "rc/ID_PREVIEW_PLAY.png" : "rc/ID_PREVIEW_PAUSE.png"),
+                                      wxBITMAP_TYPE_ANY));
         m_tools->SetToolShortHelp(ID_PREVIEW_SPEED,
                                   wxGetTranslation(wxString::FromUTF8("速度")) + wxS(" ") +
                                       wxGetTranslation(wxString::FromUTF8(kSpeedLabels[m_clock.speedIndex()])));

@@ -4,8 +4,6 @@
 #include "editor/FilePathBytes.h"
 #include "ui/MainFrameIds.h"
 
-#include "platform/CCRunTimeFiles.h"
-
 #include <wx/aui/auibar.h>
 #include <wx/bitmap.h>
 #include <wx/menu.h>
@@ -46,7 +44,7 @@ namespace {
 // Icons are files of the installation, found from the working directory; a
 // missing one leaves its entry without a picture.
 wxBitmap LoadIcon(const char* file) {
-    return file ? wxBitmap(PathText(cocos2d::runTimeFile(file)), wxBITMAP_TYPE_ANY) : wxBitmap();
+    return file ? wxBitmap(RunTimeFileText(file), wxBITMAP_TYPE_ANY) : wxBitmap();
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include "base/CCDirector.h"
 #include "base/CCEventDispatcher.h"
 #include "base/CCEventMouse.h"
-#include "platform/CCRunTimeFiles.h"
 
 #include <wx/bitmap.h>
 #include <wx/event.h>
@@ -35,7 +34,7 @@ EventMouse::MouseButton EngineButton(int toolkitButton) {
 // Menu pictures are files of the installation; a missing one leaves the
 // entry without a picture.
 wxBitmap MenuPicture(const char* file) {
-    return wxBitmap(PathText(cocos2d::runTimeFile(file)), wxBITMAP_TYPE_ANY);
+    return wxBitmap(RunTimeFileText(file), wxBITMAP_TYPE_ANY);
 }
 
 const char* const kExamples[] = {"Flower", "Fire",  "Fireworks", "Explosion", "Galaxy", "Meteor",
