@@ -1,9 +1,15 @@
 // Program entry: quiet the toolkit's assertions, then run MyApp.
 #include "program/MyApp.h"
 
+#include "app/InterfaceLanguage.h"
+#include "editor/FilePathBytes.h"
+
+#include "platform/CCRunTimeFiles.h"
+
 #include <wx/log.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 wxIMPLEMENT_APP_NO_MAIN(MyApp);
@@ -17,6 +23,10 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     wxDisableAsserts();
     wxLog::SetLogLevel(wxLOG_Info);
+    // Before anything is said, even the usage text.
+    const InterfaceLanguage language = ChooseInterfaceLanguage();
+    if (!UseInterfaceLanguage(language, PathText(cocos2d::executablePath())))
+        std::fprintf(stderr, "flarewick: the English catalog (flarewick.mo) is missing; the interface stays Chinese\n");
     const int answered = MyApp::answerCommandLine(argc, argv);
     if (answered >= 0) return answered;
     MyApp::keepArguments(argc, argv);

@@ -13,7 +13,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
   x11-utils x11-apps xdotool imagemagick
-  desktop-file-utils appstream man-db groff-base
+  desktop-file-utils appstream man-db groff-base gettext
   python3
   locales
   libegl-dev libegl-mesa0

@@ -28,13 +28,13 @@ std::string WorkingDirectory() {
     return getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string(".");
 }
 
-std::string Executable() {
+} // namespace
+
+std::string executablePath() {
     char buffer[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
 }
-
-} // namespace
 
 std::string findRunTimeFolder(const std::string& workingDirectory, const std::string& executable) {
     if (HoldsRunTimeFiles(workingDirectory + "/")) return std::string();
@@ -47,7 +47,7 @@ std::string findRunTimeFolder(const std::string& workingDirectory, const std::st
 }
 
 const std::string& runTimeFolder() {
-    static const std::string folder = findRunTimeFolder(WorkingDirectory(), Executable());
+    static const std::string folder = findRunTimeFolder(WorkingDirectory(), executablePath());
     return folder;
 }
 

@@ -21,6 +21,9 @@ std::string runTimeFile(const std::string& relative);
 // keeps its configuration there too.
 bool runTimeFilesInWorkingDirectory();
 
+// The running program's file, as the system names it ("" when unknown).
+std::string executablePath();
+
 // The choice itself, for a given working directory and executable path.
 std::string findRunTimeFolder(const std::string& workingDirectory, const std::string& executable);
 
