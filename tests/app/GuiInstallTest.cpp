@@ -97,6 +97,27 @@ TEST_F(InstalledFiles, EveryPieceIsInItsPlaceAndPassesTheDesktopsCheckers) {
     EXPECT_TRUE(metadata.ok) << metadata.output;
 }
 
+TEST_F(InstalledFiles, TheInstalledProgramSpeaksEnglishFromItsInstalledCatalog) {
+    const std::string catalog = usr("share/locale/en/LC_MESSAGES/flarewick.mo");
+    ASSERT_TRUE(fs::exists(catalog));
+    // Run from an empty folder, so nothing beside the build can answer.
+    TempDir empty;
+    const std::string run = "cd '" + empty.path() + "' && env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u FLAREWICK_LANG ";
+    const Outcome english = RunCommand(run + "LANG=en_US.UTF-8 '" + usr("bin/flarewick") + "' --help");
+    EXPECT_TRUE(english.ok);
+    EXPECT_NE(english.output.find("Show the version and exit"), std::string::npos) << english.output;
+    const Outcome chinese = RunCommand(run + "LANG=zh_CN.UTF-8 '" + usr("bin/flarewick") + "' --help");
+    EXPECT_NE(chinese.output.find("显示版本号并退出"), std::string::npos) << chinese.output;
+
+    // Without its catalog the program still starts, in Chinese, and says why.
+    fs::rename(catalog, catalog + ".away");
+    const Outcome missing = RunCommand(run + "LANG=en_US.UTF-8 '" + usr("bin/flarewick") + "' --help");
+    fs::rename(catalog + ".away", catalog);
+    EXPECT_TRUE(missing.ok);
+    EXPECT_NE(missing.output.find("显示版本号并退出"), std::string::npos) << missing.output;
+    EXPECT_NE(missing.output.find("catalog"), std::string::npos) << missing.output;
+}
+
 // The package built by CPack from this build: its dependencies come from the
 // system's own tool, and must name the package of every library that the
 // four programs load.
