@@ -12,6 +12,7 @@ using XWindow = unsigned long;
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
+    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
 };
 
 // Pixels read back from the screen, row by row from the top left.
