@@ -21,25 +21,26 @@ public:
     explicit FolderCatalogLoader(const wxArrayString& folders) : m_folders(folders) {}
 
     wxMsgCatalog* LoadCatalog(const wxString& domain, const wxString& language) override {
-        for (const wxString& folder : m_folders) {
-            const wxFileName file(folder + wxS("/") + language + wxS("/LC_MESSAGES"), domain, wxS("mo"));
-            if (file.FileExists()) return wxMsgCatalog::CreateFromFile(file.GetFullPath(), domain);
-        }
-        return nullptr;
+        const wxString file = find(domain, language);
+        return file.empty() ? nullptr : wxMsgCatalog::CreateFromFile(file, domain);
     }
 
     wxArrayString GetAvailableTranslations(const wxString& domain) const override {
         wxArrayString languages;
-        for (const char* language : {"en"})
-            for (const wxString& folder : m_folders)
-                if (wxFileName(folder + wxS("/") + language + wxS("/LC_MESSAGES"), domain, wxS("mo")).FileExists()) {
-                    languages.Add(wxString::FromAscii(language));
-                    break;
-                }
+        if (!find(domain, wxS("en")).empty()) languages.Add(wxS("en"));
         return languages;
     }
 
 private:
+    // The first "<folder>/<language>/LC_MESSAGES/<domain>.mo" that exists.
+    wxString find(const wxString& domain, const wxString& language) const {
+        for (const wxString& folder : m_folders) {
+            const wxFileName file(folder + wxS("/") + language + wxS("/LC_MESSAGES"), domain, wxS("mo"));
+            if (file.FileExists()) return file.GetFullPath();
+        }
+        return wxString();
+    }
+
     wxArrayString m_folders;
 };
 
