@@ -11,6 +11,7 @@
 #include "renderer/CCRenderer.h"
 
 #include <wx/propgrid/property.h>
+#include <wx/translation.h>
 
 #include <cmath>
 #include <limits>
@@ -29,20 +30,21 @@ int truncateToInt(float value) {
 const PropertyTable<Node>& nodeRows() {
     static const PropertyTable<Node> rows{{
         {"_Node", "Node", "", PropertyKind::Category},
-        {"_Tag", "Tag", "对象标记", PropertyKind::Int, [](Node& n) -> wxAny { return n.getTag(); },
+        {"_Tag", "Tag", wxTRANSLATE("对象标记"), PropertyKind::Int, [](Node& n) -> wxAny { return n.getTag(); },
          [](Node& n, const wxAny& v, wxPGProperty*) { n.setTag(v.As<int>()); }},
-        {"_Name", "Name", "对象名称", PropertyKind::String,
+        {"_Name", "Name", wxTRANSLATE("对象名称"), PropertyKind::String,
          [](Node& n) -> wxAny { return wxString::FromUTF8(n.getName()); },
          [](Node& n, const wxAny& v, wxPGProperty*) { n.setName(std::string(v.As<wxString>().utf8_str())); }},
-        {"_Position", "位置", "对象位置", PropertyKind::Point,
+        {"_Position", wxTRANSLATE("位置"), wxTRANSLATE("对象位置"), PropertyKind::Point,
          [](Node& n) -> wxAny { return wxRealPoint(n.getPositionX(), n.getPositionY()); },
          [](Node& n, const wxAny& v, wxPGProperty*) {
              const wxRealPoint p = v.As<wxRealPoint>();
              n.setPosition(static_cast<float>(p.x), static_cast<float>(p.y));
          }},
-        {"_Rotation", "旋转", "旋转角度", PropertyKind::Float, [](Node& n) -> wxAny { return n.getRotation(); },
+        {"_Rotation", wxTRANSLATE("旋转"), wxTRANSLATE("旋转角度"), PropertyKind::Float,
+         [](Node& n) -> wxAny { return n.getRotation(); },
          [](Node& n, const wxAny& v, wxPGProperty*) { n.setRotation(static_cast<float>(v.As<double>())); }},
-        {"_Size", "大小", "对象大小", PropertyKind::Size,
+        {"_Size", wxTRANSLATE("大小"), wxTRANSLATE("对象大小"), PropertyKind::Size,
          [](Node& n) -> wxAny {
              const cocos2d::Size& s = n.getContentSize();
              return wxSize(truncateToInt(s.width), truncateToInt(s.height));
@@ -51,7 +53,7 @@ const PropertyTable<Node>& nodeRows() {
              const wxSize s = v.As<wxSize>();
              n.setContentSize(cocos2d::Size(static_cast<float>(s.x), static_cast<float>(s.y)));
          }},
-        {"_AnchorPoint", "锚点", "对象锚点", PropertyKind::Point,
+        {"_AnchorPoint", wxTRANSLATE("锚点"), wxTRANSLATE("对象锚点"), PropertyKind::Point,
          [](Node& n) -> wxAny { return wxRealPoint(n.getAnchorPoint().x, n.getAnchorPoint().y); },
          [](Node& n, const wxAny& v, wxPGProperty*) {
              const wxRealPoint p = v.As<wxRealPoint>();

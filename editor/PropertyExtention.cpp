@@ -7,6 +7,7 @@
 #include <wx/propgrid/advprops.h>
 #include <wx/propgrid/manager.h>
 #include <wx/propgrid/props.h>
+#include <wx/translation.h>
 
 namespace {
 // Spin buttons on a numeric property. The additional editors normally exist
@@ -130,7 +131,7 @@ wxPGProperty* EditorNode::addPropertyOfKind(PropertyKind kind, const wxString& l
         wxArrayLong values;
         if (choices) {
             for (const PropertyChoice& choice : *choices) {
-                labels.Add(wxString::FromUTF8(choice.label));
+                labels.Add(wxGetTranslation(wxString::FromUTF8(choice.label)));
                 values.Add(choice.value);
             }
         }

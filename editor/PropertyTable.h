@@ -39,6 +39,7 @@
 #include "editor/PropertyValue.h"
 
 #include <wx/string.h>
+#include <wx/translation.h>
 
 #include <cstring>
 #include <initializer_list>
@@ -78,8 +79,11 @@ public:
             wxPGProperty* parent = m_parents[i] >= 0 ? made[m_parents[i]] : under;
             if (m_parents[i] >= 0 && !parent) continue;
             const wxAny value = row.get ? row.get(object) : wxAny();
-            made[i] = editor.addPropertyOfKind(row.kind, wxString::FromUTF8(row.label), wxString::FromUTF8(row.name),
-                                               value, wxString::FromUTF8(row.help), parent, row.choices);
+            // An empty text is never looked up: the catalog holds its header under "".
+            const wxString label = *row.label ? wxGetTranslation(wxString::FromUTF8(row.label)) : wxString();
+            const wxString help = *row.help ? wxGetTranslation(wxString::FromUTF8(row.help)) : wxString();
+            made[i] = editor.addPropertyOfKind(row.kind, label, wxString::FromUTF8(row.name), value, help, parent,
+                                               row.choices);
             if (made[i] && row.fill) row.fill(object, made[i]);
         }
     }

@@ -5,6 +5,7 @@
 #include "editor/PropertyTable.h"
 
 #include <wx/colour.h>
+#include <wx/translation.h>
 
 #include <algorithm>
 #include <new>
@@ -23,7 +24,7 @@ struct SpriteState : NodeState {
 const PropertyTable<cocos2d::Sprite>& spriteRows() {
     static const PropertyTable<cocos2d::Sprite> rows{{
         {"_Sprite", "Sprite", "", PropertyKind::Category},
-        {"_Color", "叠加颜色", "整体叠加颜色", PropertyKind::Colour,
+        {"_Color", wxTRANSLATE("叠加颜色"), wxTRANSLATE("整体叠加颜色"), PropertyKind::Colour,
          [](cocos2d::Sprite& s) -> wxAny {
              const cocos2d::Color3B& c = s.getColor();
              return wxColour(c.r, c.g, c.b, 255);
@@ -32,7 +33,7 @@ const PropertyTable<cocos2d::Sprite>& spriteRows() {
              const wxColour c = v.As<wxColour>();
              s.setColor(cocos2d::Color3B(c.Red(), c.Green(), c.Blue()));
          }},
-        {"_Opacity", "透明度", "透明度值范围：0-255", PropertyKind::Int,
+        {"_Opacity", wxTRANSLATE("透明度"), wxTRANSLATE("透明度值范围：0-255"), PropertyKind::Int,
          [](cocos2d::Sprite& s) -> wxAny { return static_cast<int>(s.getOpacity()); },
          [](cocos2d::Sprite& s, const wxAny& v, wxPGProperty*) {
              s.setOpacity(static_cast<GLubyte>(std::clamp(v.As<int>(), 0, 255)));

@@ -3,6 +3,8 @@
 
 #include "2d/CCParticleSystem.h"
 
+#include <wx/translation.h>
+
 #include <algorithm>
 
 using cocos2d::BlendFunc;
@@ -82,42 +84,47 @@ using E = PlistElement;
 const std::vector<ParticleParameter>& table() {
     static const std::vector<ParticleParameter> rows = {
         // ---- 关键参数 ----
-        {"angle", "角度", "粒子系统喷射方向", C::Common, G::None, nullptr, K::Float, L::None, "angle", E::Real, 2,
-         FW_FLOAT(getAngle, setAngle), nullptr},
-        {"angleVariance", "角度变量", "粒子系统喷射方向随机变化量", C::Common, G::None, nullptr, K::Float, L::None,
-         "angleVariance", E::Real, 3, FW_FLOAT(getAngleVar, setAngleVar), nullptr},
-        {"duration", "持续时间", "粒子系统持续时间", C::Common, G::None, nullptr, K::Float, L::None, "duration",
-         E::Real, 4, FW_FLOAT(getDuration, setDuration), nullptr},
-        {"startParticleSize", "起始大小", "粒子出生时大小", C::Common, G::None, nullptr, K::Float, L::None,
-         "startParticleSize", E::Real, 11, FW_FLOAT(getStartSize, setStartSize), nullptr},
-        {"startParticleSizeVariance", "起始大小变量", "粒子出生时大小变化量", C::Common, G::None, nullptr, K::Float,
-         L::None, "startParticleSizeVariance", E::Real, 12, FW_FLOAT(getStartSizeVar, setStartSizeVar), nullptr},
-        {"finishParticleSize", "结束大小", "粒子消失时大小", C::Common, G::None, nullptr, K::Float, L::None,
-         "finishParticleSize", E::Real, 13, FW_FLOAT(getEndSize, setEndSize), nullptr},
-        {"finishParticleSizeVariance", "结束大小变量", "粒子消失时大小变化量", C::Common, G::None, nullptr, K::Float,
-         L::None, "finishParticleSizeVariance", E::Real, 14, FW_FLOAT(getEndSizeVar, setEndSizeVar), nullptr},
-        {"rotationStart", "起始自转角度", "粒子出生时自转角度", C::Common, G::None, nullptr, K::Float, L::None,
-         "rotationStart", E::Real, 17, FW_FLOAT(getStartSpin, setStartSpin), nullptr},
-        {"rotationStartVariance", "起始自转角度变量", "粒子出生时自转角度变化量", C::Common, G::None, nullptr, K::Float,
-         L::None, "rotationStartVariance", E::Real, 18, FW_FLOAT(getStartSpinVar, setStartSpinVar), nullptr},
-        {"rotationEnd", "结束自转角度", "粒子消失时自转角度", C::Common, G::None, nullptr, K::Float, L::None,
-         "rotationEnd", E::Real, 19, FW_FLOAT(getEndSpin, setEndSpin), nullptr},
-        {"rotationEndVariance", "结束自转角度变量", "粒子消失时自转角度变化量", C::Common, G::None, nullptr, K::Float,
-         L::None, "rotationEndVariance", E::Real, 20, FW_FLOAT(getEndSpinVar, setEndSpinVar), nullptr},
+        {"angle", wxTRANSLATE("角度"), wxTRANSLATE("粒子系统喷射方向"), C::Common, G::None, nullptr, K::Float, L::None,
+         "angle", E::Real, 2, FW_FLOAT(getAngle, setAngle), nullptr},
+        {"angleVariance", wxTRANSLATE("角度变量"), wxTRANSLATE("粒子系统喷射方向随机变化量"), C::Common, G::None,
+         nullptr, K::Float, L::None, "angleVariance", E::Real, 3, FW_FLOAT(getAngleVar, setAngleVar), nullptr},
+        {"duration", wxTRANSLATE("持续时间"), wxTRANSLATE("粒子系统持续时间"), C::Common, G::None, nullptr, K::Float,
+         L::None, "duration", E::Real, 4, FW_FLOAT(getDuration, setDuration), nullptr},
+        {"startParticleSize", wxTRANSLATE("起始大小"), wxTRANSLATE("粒子出生时大小"), C::Common, G::None, nullptr,
+         K::Float, L::None, "startParticleSize", E::Real, 11, FW_FLOAT(getStartSize, setStartSize), nullptr},
+        {"startParticleSizeVariance", wxTRANSLATE("起始大小变量"), wxTRANSLATE("粒子出生时大小变化量"), C::Common,
+         G::None, nullptr, K::Float, L::None, "startParticleSizeVariance", E::Real, 12,
+         FW_FLOAT(getStartSizeVar, setStartSizeVar), nullptr},
+        {"finishParticleSize", wxTRANSLATE("结束大小"), wxTRANSLATE("粒子消失时大小"), C::Common, G::None, nullptr,
+         K::Float, L::None, "finishParticleSize", E::Real, 13, FW_FLOAT(getEndSize, setEndSize), nullptr},
+        {"finishParticleSizeVariance", wxTRANSLATE("结束大小变量"), wxTRANSLATE("粒子消失时大小变化量"), C::Common,
+         G::None, nullptr, K::Float, L::None, "finishParticleSizeVariance", E::Real, 14,
+         FW_FLOAT(getEndSizeVar, setEndSizeVar), nullptr},
+        {"rotationStart", wxTRANSLATE("起始自转角度"), wxTRANSLATE("粒子出生时自转角度"), C::Common, G::None, nullptr,
+         K::Float, L::None, "rotationStart", E::Real, 17, FW_FLOAT(getStartSpin, setStartSpin), nullptr},
+        {"rotationStartVariance", wxTRANSLATE("起始自转角度变量"), wxTRANSLATE("粒子出生时自转角度变化量"), C::Common,
+         G::None, nullptr, K::Float, L::None, "rotationStartVariance", E::Real, 18,
+         FW_FLOAT(getStartSpinVar, setStartSpinVar), nullptr},
+        {"rotationEnd", wxTRANSLATE("结束自转角度"), wxTRANSLATE("粒子消失时自转角度"), C::Common, G::None, nullptr,
+         K::Float, L::None, "rotationEnd", E::Real, 19, FW_FLOAT(getEndSpin, setEndSpin), nullptr},
+        {"rotationEndVariance", wxTRANSLATE("结束自转角度变量"), wxTRANSLATE("粒子消失时自转角度变化量"), C::Common,
+         G::None, nullptr, K::Float, L::None, "rotationEndVariance", E::Real, 20,
+         FW_FLOAT(getEndSpinVar, setEndSpinVar), nullptr},
         // The game derives the rate from count and life when it loads the
         // file (the rate itself is not stored), so a life edit derives it too.
-        {"particleLifespan", "生命周期", "每个粒子生命周期", C::Common, G::None, nullptr, K::Float, L::None,
-         "particleLifespan", E::Real, 36, [](ParticleSystem& s) { return number(s.getLife()); },
+        {"particleLifespan", wxTRANSLATE("生命周期"), wxTRANSLATE("每个粒子生命周期"), C::Common, G::None, nullptr,
+         K::Float, L::None, "particleLifespan", E::Real, 36, [](ParticleSystem& s) { return number(s.getLife()); },
          [](ParticleSystem& s, const ParticleValue& v) {
              s.setLife(asFloat(v));
              if (s.getLife() != 0.0f) s.setEmissionRate(static_cast<float>(s.getTotalParticles()) / s.getLife());
          },
          "emissionRate"},
-        {"particleLifespanVariance", "生命周期变量", "每个粒子生命周期变化量", C::Common, G::None, nullptr, K::Float,
-         L::None, "particleLifespanVariance", E::Real, 37, FW_FLOAT(getLifeVar, setLifeVar), nullptr},
+        {"particleLifespanVariance", wxTRANSLATE("生命周期变量"), wxTRANSLATE("每个粒子生命周期变化量"), C::Common,
+         G::None, nullptr, K::Float, L::None, "particleLifespanVariance", E::Real, 37, FW_FLOAT(getLifeVar, setLifeVar),
+         nullptr},
         // Switching the mode also rebuilds the group below it; the editor object does that.
-        {"emitterType", "发射模式", "粒子系统发射模式，重力模式或者半径模式", C::Common, G::None, nullptr, K::Choice,
-         L::EmitterModes, "emitterType", E::Integer, 21,
+        {"emitterType", wxTRANSLATE("发射模式"), wxTRANSLATE("粒子系统发射模式，重力模式或者半径模式"), C::Common,
+         G::None, nullptr, K::Choice, L::EmitterModes, "emitterType", E::Integer, 21,
          [](ParticleSystem& s) { return number(static_cast<int>(s.getEmitterMode())); },
          [](ParticleSystem& s, const ParticleValue& v) {
              s.setEmitterMode(asInt(v) == 0 ? ParticleSystem::Mode::GRAVITY : ParticleSystem::Mode::RADIUS);
@@ -125,43 +132,49 @@ const std::vector<ParticleParameter>& table() {
          nullptr},
 
         // ---- gravity group ----
-        {"gravity", "重力矢量", "重力矢量方向", C::Common, G::Gravity, "emitterType", K::Point, L::None, "gravity",
-         E::Real, 22, FW_POINT(getGravity, setGravity), nullptr},
-        {"speed", "速度", "粒子速度", C::Common, G::Gravity, "emitterType", K::Float, L::None, "speed", E::Real, 23,
-         FW_FLOAT(getSpeed, setSpeed), nullptr},
-        {"speedVariance", "速度变量", "粒子速度变量", C::Common, G::Gravity, "emitterType", K::Float, L::None,
-         "speedVariance", E::Real, 24, FW_FLOAT(getSpeedVar, setSpeedVar), nullptr},
-        {"radialAcceleration", "径向加速度", "粒子径向加速度", C::Common, G::Gravity, "emitterType", K::Float, L::None,
-         "radialAcceleration", E::Real, 25, FW_FLOAT(getRadialAccel, setRadialAccel), nullptr},
-        {"radialAccelVariance", "径向加速度变量", "粒子径向加速度变量", C::Common, G::Gravity, "emitterType", K::Float,
-         L::None, "radialAccelVariance", E::Real, 26, FW_FLOAT(getRadialAccelVar, setRadialAccelVar), nullptr},
-        {"tangentialAcceleration", "切向加速度", "粒子切向加速度", C::Common, G::Gravity, "emitterType", K::Float,
-         L::None, "tangentialAcceleration", E::Real, 27, FW_FLOAT(getTangentialAccel, setTangentialAccel), nullptr},
-        {"tangentialAccelVariance", "切向加速度变量", "粒子切向加速度变量", C::Common, G::Gravity, "emitterType",
-         K::Float, L::None, "tangentialAccelVariance", E::Real, 28,
+        {"gravity", wxTRANSLATE("重力矢量"), wxTRANSLATE("重力矢量方向"), C::Common, G::Gravity, "emitterType",
+         K::Point, L::None, "gravity", E::Real, 22, FW_POINT(getGravity, setGravity), nullptr},
+        {"speed", wxTRANSLATE("速度"), wxTRANSLATE("粒子速度"), C::Common, G::Gravity, "emitterType", K::Float, L::None,
+         "speed", E::Real, 23, FW_FLOAT(getSpeed, setSpeed), nullptr},
+        {"speedVariance", wxTRANSLATE("速度变量"), wxTRANSLATE("粒子速度变量"), C::Common, G::Gravity, "emitterType",
+         K::Float, L::None, "speedVariance", E::Real, 24, FW_FLOAT(getSpeedVar, setSpeedVar), nullptr},
+        {"radialAcceleration", wxTRANSLATE("径向加速度"), wxTRANSLATE("粒子径向加速度"), C::Common, G::Gravity,
+         "emitterType", K::Float, L::None, "radialAcceleration", E::Real, 25, FW_FLOAT(getRadialAccel, setRadialAccel),
+         nullptr},
+        {"radialAccelVariance", wxTRANSLATE("径向加速度变量"), wxTRANSLATE("粒子径向加速度变量"), C::Common, G::Gravity,
+         "emitterType", K::Float, L::None, "radialAccelVariance", E::Real, 26,
+         FW_FLOAT(getRadialAccelVar, setRadialAccelVar), nullptr},
+        {"tangentialAcceleration", wxTRANSLATE("切向加速度"), wxTRANSLATE("粒子切向加速度"), C::Common, G::Gravity,
+         "emitterType", K::Float, L::None, "tangentialAcceleration", E::Real, 27,
+         FW_FLOAT(getTangentialAccel, setTangentialAccel), nullptr},
+        {"tangentialAccelVariance", wxTRANSLATE("切向加速度变量"), wxTRANSLATE("粒子切向加速度变量"), C::Common,
+         G::Gravity, "emitterType", K::Float, L::None, "tangentialAccelVariance", E::Real, 28,
          FW_FLOAT(getTangentialAccelVar, setTangentialAccelVar), nullptr},
-        {"rotationIsDir", "粒子转向速度方向", "粒子是否转向速度方向，true-每个粒子的方向都跟速度方向相同", C::Common,
-         G::Gravity, "emitterType", K::Bool, L::None, "rotationIsDir", E::Integer, 29,
+        {"rotationIsDir", wxTRANSLATE("粒子转向速度方向"),
+         wxTRANSLATE("粒子是否转向速度方向，true-每个粒子的方向都跟速度方向相同"), C::Common, G::Gravity, "emitterType",
+         K::Bool, L::None, "rotationIsDir", E::Integer, 29,
          [](ParticleSystem& s) { return number(s.getRotationIsDir() ? 1 : 0); },
          [](ParticleSystem& s, const ParticleValue& v) { s.setRotationIsDir(v.number != 0.0); }, nullptr},
 
         // ---- radius group: the key "maxRadius" is the engine's start radius, "minRadius" its end radius ----
-        {"maxRadius", "起始半径", "", C::Common, G::Radius, "emitterType", K::Float, L::None, "maxRadius", E::Real, 30,
-         FW_FLOAT(getStartRadius, setStartRadius), nullptr},
-        {"maxRadiusVariance", "起始半径变量", "", C::Common, G::Radius, "emitterType", K::Float, L::None,
+        {"maxRadius", wxTRANSLATE("起始半径"), "", C::Common, G::Radius, "emitterType", K::Float, L::None, "maxRadius",
+         E::Real, 30, FW_FLOAT(getStartRadius, setStartRadius), nullptr},
+        {"maxRadiusVariance", wxTRANSLATE("起始半径变量"), "", C::Common, G::Radius, "emitterType", K::Float, L::None,
          "maxRadiusVariance", E::Real, 31, FW_FLOAT(getStartRadiusVar, setStartRadiusVar), nullptr},
-        {"minRadius", "结束半径", "", C::Common, G::Radius, "emitterType", K::Float, L::None, "minRadius", E::Real, 32,
-         FW_FLOAT(getEndRadius, setEndRadius), nullptr},
-        {"minRadiusVariance", "结束半径变量", "", C::Common, G::Radius, "emitterType", K::Float, L::None,
+        {"minRadius", wxTRANSLATE("结束半径"), "", C::Common, G::Radius, "emitterType", K::Float, L::None, "minRadius",
+         E::Real, 32, FW_FLOAT(getEndRadius, setEndRadius), nullptr},
+        {"minRadiusVariance", wxTRANSLATE("结束半径变量"), "", C::Common, G::Radius, "emitterType", K::Float, L::None,
          "minRadiusVariance", E::Real, 33, FW_FLOAT(getEndRadiusVar, setEndRadiusVar), nullptr},
-        {"rotatePerSecond", "旋转速度", "", C::Common, G::Radius, "emitterType", K::Float, L::None, "rotatePerSecond",
-         E::Real, 34, FW_FLOAT(getRotatePerSecond, setRotatePerSecond), nullptr},
-        {"rotatePerSecondVariance", "旋转速度变量", "", C::Common, G::Radius, "emitterType", K::Float, L::None,
-         "rotatePerSecondVariance", E::Real, 35, FW_FLOAT(getRotatePerSecondVar, setRotatePerSecondVar), nullptr},
+        {"rotatePerSecond", wxTRANSLATE("旋转速度"), "", C::Common, G::Radius, "emitterType", K::Float, L::None,
+         "rotatePerSecond", E::Real, 34, FW_FLOAT(getRotatePerSecond, setRotatePerSecond), nullptr},
+        {"rotatePerSecondVariance", wxTRANSLATE("旋转速度变量"), "", C::Common, G::Radius, "emitterType", K::Float,
+         L::None, "rotatePerSecondVariance", E::Real, 35, FW_FLOAT(getRotatePerSecondVar, setRotatePerSecondVar),
+         nullptr},
 
         // ---- 显示相关 ----
-        {"blendFunc", "混合模式", "粒子纹理混合模式,最好加如背景调试混合模式，支持导入图片和.csb文件", C::Display,
-         G::None, nullptr, K::Composite, L::None, nullptr, E::None, 0, nullptr, nullptr, nullptr},
+        {"blendFunc", wxTRANSLATE("混合模式"),
+         wxTRANSLATE("粒子纹理混合模式,最好加如背景调试混合模式，支持导入图片和.csb文件"), C::Display, G::None, nullptr,
+         K::Composite, L::None, nullptr, E::None, 0, nullptr, nullptr, nullptr},
         {"blendFuncSource", "Src", "", C::Display, G::None, "blendFunc", K::Choice, L::BlendFactors, "blendFuncSource",
          E::Integer, 5, [](ParticleSystem& s) { return number(s.getBlendFunc().src); },
          [](ParticleSystem& s, const ParticleValue& v) {
@@ -178,27 +191,29 @@ const std::vector<ParticleParameter>& table() {
              s.setBlendFunc(b);
          },
          nullptr},
-        {"startColor", "起始颜色", "粒子出生叠加颜色", C::Display, G::None, nullptr, K::Colour, L::None, "startColor",
-         E::Real, 7, FW_COLOUR(getStartColor, setStartColor), nullptr},
-        {"startColorVar", "起始颜色变量", "粒子出生叠加颜色变化量", C::Display, G::None, nullptr, K::Colour, L::None,
-         "startColorVariance", E::Real, 8, FW_COLOUR(getStartColorVar, setStartColorVar), nullptr},
-        {"endColor", "结束颜色", "粒子消失时叠加颜色", C::Display, G::None, nullptr, K::Colour, L::None, "finishColor",
-         E::Real, 9, FW_COLOUR(getEndColor, setEndColor), nullptr},
-        {"endColorVar", "结束颜色变量", "粒子消失时叠加颜色变化量", C::Display, G::None, nullptr, K::Colour, L::None,
-         "finishColorVariance", E::Real, 10, FW_COLOUR(getEndColorVar, setEndColorVar), nullptr},
-        {"startAlpha", "起始透明度", "取值范围0-255", C::Display, G::None, nullptr, K::Alpha, L::None, nullptr, E::None,
-         0, FW_ALPHA(getStartColor, setStartColor), nullptr},
-        {"startAlphaVar", "起始透明度变量", "取值范围0-255", C::Display, G::None, nullptr, K::Alpha, L::None, nullptr,
-         E::None, 0, FW_ALPHA(getStartColorVar, setStartColorVar), nullptr},
-        {"endAlpha", "结束透明度", "取值范围0-255", C::Display, G::None, nullptr, K::Alpha, L::None, nullptr, E::None,
-         0, FW_ALPHA(getEndColor, setEndColor), nullptr},
-        {"endAlphaVar", "结束透明度变量", "取值范围0-255", C::Display, G::None, nullptr, K::Alpha, L::None, nullptr,
-         E::None, 0, FW_ALPHA(getEndColorVar, setEndColorVar), nullptr},
+        {"startColor", wxTRANSLATE("起始颜色"), wxTRANSLATE("粒子出生叠加颜色"), C::Display, G::None, nullptr,
+         K::Colour, L::None, "startColor", E::Real, 7, FW_COLOUR(getStartColor, setStartColor), nullptr},
+        {"startColorVar", wxTRANSLATE("起始颜色变量"), wxTRANSLATE("粒子出生叠加颜色变化量"), C::Display, G::None,
+         nullptr, K::Colour, L::None, "startColorVariance", E::Real, 8, FW_COLOUR(getStartColorVar, setStartColorVar),
+         nullptr},
+        {"endColor", wxTRANSLATE("结束颜色"), wxTRANSLATE("粒子消失时叠加颜色"), C::Display, G::None, nullptr,
+         K::Colour, L::None, "finishColor", E::Real, 9, FW_COLOUR(getEndColor, setEndColor), nullptr},
+        {"endColorVar", wxTRANSLATE("结束颜色变量"), wxTRANSLATE("粒子消失时叠加颜色变化量"), C::Display, G::None,
+         nullptr, K::Colour, L::None, "finishColorVariance", E::Real, 10, FW_COLOUR(getEndColorVar, setEndColorVar),
+         nullptr},
+        {"startAlpha", wxTRANSLATE("起始透明度"), wxTRANSLATE("取值范围0-255"), C::Display, G::None, nullptr, K::Alpha,
+         L::None, nullptr, E::None, 0, FW_ALPHA(getStartColor, setStartColor), nullptr},
+        {"startAlphaVar", wxTRANSLATE("起始透明度变量"), wxTRANSLATE("取值范围0-255"), C::Display, G::None, nullptr,
+         K::Alpha, L::None, nullptr, E::None, 0, FW_ALPHA(getStartColorVar, setStartColorVar), nullptr},
+        {"endAlpha", wxTRANSLATE("结束透明度"), wxTRANSLATE("取值范围0-255"), C::Display, G::None, nullptr, K::Alpha,
+         L::None, nullptr, E::None, 0, FW_ALPHA(getEndColor, setEndColor), nullptr},
+        {"endAlphaVar", wxTRANSLATE("结束透明度变量"), wxTRANSLATE("取值范围0-255"), C::Display, G::None, nullptr,
+         K::Alpha, L::None, nullptr, E::None, 0, FW_ALPHA(getEndColorVar, setEndColorVar), nullptr},
 
         // ---- 发射器 ----
         // Not written: the game derives the rate from "maxParticles" and "particleLifespan".
-        {"emissionRate", "每秒发射粒子数", "粒子系统发射速率", C::Emitter, G::None, nullptr, K::Float, L::None, nullptr,
-         E::None, 0, [](ParticleSystem& s) { return number(s.getEmissionRate()); },
+        {"emissionRate", wxTRANSLATE("每秒发射粒子数"), wxTRANSLATE("粒子系统发射速率"), C::Emitter, G::None, nullptr,
+         K::Float, L::None, nullptr, E::None, 0, [](ParticleSystem& s) { return number(s.getEmissionRate()); },
          [](ParticleSystem& s, const ParticleValue& v) {
              const float rate = asFloat(v);
              s.setEmissionRate(rate);
@@ -210,8 +225,9 @@ const std::vector<ParticleParameter>& table() {
          },
          "maxParticles"},
         // An integer in a "real" element, as the engine's loader has always accepted it.
-        {"maxParticles", "最大粒子数", "粒子系统最多能同时显示最大粒子数量", C::Emitter, G::None, nullptr, K::Int,
-         L::None, "maxParticles", E::Real, 1, [](ParticleSystem& s) { return number(s.getTotalParticles()); },
+        {"maxParticles", wxTRANSLATE("最大粒子数"), wxTRANSLATE("粒子系统最多能同时显示最大粒子数量"), C::Emitter,
+         G::None, nullptr, K::Int, L::None, "maxParticles", E::Real, 1,
+         [](ParticleSystem& s) { return number(s.getTotalParticles()); },
          [](ParticleSystem& s, const ParticleValue& v) {
              const float n = asFloat(v);
              if (s.getLife() != 0.0f) {
@@ -223,22 +239,26 @@ const std::vector<ParticleParameter>& table() {
          },
          "emissionRate"},
         // Not written: the engine does not read it from a file (the help says so).
-        {"positionType", "发射位置类型",
-         "发射位置类型,由于cocos2dx引擎里面没有从文件中读取此属性，所以这个属性只可以在编辑器中查看效果，项目中需要手动"
-         "调用setPositionType函数",
+        {"positionType", wxTRANSLATE("发射位置类型"),
+         wxTRANSLATE("发射位置类型,"
+                     "由于cocos2dx引擎里面没有从文件中读取此属性，所以这个属性只可以在编辑器中查看效果，项目中需要手动"
+                     "调用setPositionType函数"),
          C::Emitter, G::None, nullptr, K::Choice, L::PositionTypes, nullptr, E::None, 0,
          [](ParticleSystem& s) { return number(static_cast<int>(s.getPositionType())); },
          [](ParticleSystem& s, const ParticleValue& v) {
              s.setPositionType(static_cast<ParticleSystem::PositionType>(asInt(v)));
          },
          nullptr},
-        {"sourcePosition", "发射源位置", "粒子系统发射源位置，相对粒子对象位置", C::Emitter, G::None, nullptr, K::Point,
-         L::None, "sourcePosition", E::Real, 15, FW_POINT(getSourcePosition, setSourcePosition), nullptr},
-        {"sourcePositionVariance", "发射源位置变量", "粒子系统发射源位置变化量，用于区域发射", C::Emitter, G::None,
-         nullptr, K::Point, L::None, "sourcePositionVariance", E::Real, 16, FW_POINT(getPosVar, setPosVar), nullptr},
-        {"textureFileName", "发射图片",
-         "粒子使用图片文件，导出文件后plist文件里面记录的只有文件名不包含路径，使用是plist和图片需要放在同一个目录；"
-         "若不想放在一个目录，也可以打开plist文件直接修改textureFileName属性值",
+        {"sourcePosition", wxTRANSLATE("发射源位置"), wxTRANSLATE("粒子系统发射源位置，相对粒子对象位置"), C::Emitter,
+         G::None, nullptr, K::Point, L::None, "sourcePosition", E::Real, 15,
+         FW_POINT(getSourcePosition, setSourcePosition), nullptr},
+        {"sourcePositionVariance", wxTRANSLATE("发射源位置变量"), wxTRANSLATE("粒子系统发射源位置变化量，用于区域发射"),
+         C::Emitter, G::None, nullptr, K::Point, L::None, "sourcePositionVariance", E::Real, 16,
+         FW_POINT(getPosVar, setPosVar), nullptr},
+        {"textureFileName", wxTRANSLATE("发射图片"),
+         wxTRANSLATE("粒子使用图片文件，导出文件后plist文件里面记录的只有文件名不包含路径，使用是plist和图片需要放在同"
+                     "一个目录；"
+                     "若不想放在一个目录，也可以打开plist文件直接修改textureFileName属性值"),
          C::Emitter, G::None, nullptr, K::File, L::None, "textureFileName", E::String, 38, nullptr, nullptr, nullptr},
     };
     return rows;
@@ -276,7 +296,7 @@ std::vector<const ParticleParameter*> particleParametersInFileOrder() {
 
 const std::vector<ParticleChoice>& particleChoices(ParticleChoices list) {
     static const std::vector<ParticleChoice> none;
-    static const std::vector<ParticleChoice> modes = {{"重力模式", 0}, {"半径模式", 1}};
+    static const std::vector<ParticleChoice> modes = {{wxTRANSLATE("重力模式"), 0}, {wxTRANSLATE("半径模式"), 1}};
     // The ten OpenGL blend factors by their own names.
     static const std::vector<ParticleChoice> factors = {
         {"GL_ZERO", 0},          {"GL_ONE", 1},

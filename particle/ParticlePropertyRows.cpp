@@ -4,6 +4,8 @@
 #include "particle/ParticleGridValue.h"
 #include "particle/ParticleSystem2DEditor.h"
 
+#include <wx/translation.h>
+
 #include <array>
 #include <utility>
 
@@ -61,13 +63,13 @@ const PropertyChoices* choiceList(ParticleChoices list) {
 Row categoryRow(ParticleCategory category) {
     switch (category) {
     case ParticleCategory::Common:
-        return {"common", "关键参数", "", PropertyKind::Category};
+        return {"common", wxTRANSLATE("关键参数"), "", PropertyKind::Category};
     case ParticleCategory::Display:
-        return {"display", "显示相关", "", PropertyKind::Category};
+        return {"display", wxTRANSLATE("显示相关"), "", PropertyKind::Category};
     case ParticleCategory::Emitter:
         break;
     }
-    return {"emitter", "发射器", "", PropertyKind::Category};
+    return {"emitter", wxTRANSLATE("发射器"), "", PropertyKind::Category};
 }
 
 void fillModeGroup(ParticleSystem2DEditor& object, wxPGProperty* emitterType) {

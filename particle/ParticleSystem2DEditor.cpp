@@ -16,6 +16,7 @@
 
 #include <wx/msgdlg.h>
 #include <wx/propgrid/manager.h>
+#include <wx/translation.h>
 
 using namespace cocos2d;
 
@@ -294,7 +295,8 @@ bool ParticleSystem2DEditor::changeTexture(const wxString& path) {
     Texture2D* texture = nullptr;
     if (ImageFormatProbe::isSupportedImage(file)) texture = Director::getInstance()->getTextureCache()->addImage(file);
     if (!texture) {
-        wxMessageBox(wxString::FromUTF8("不支持的图片格式！"), wxString::FromUTF8("提示"), wxOK | wxCENTRE);
+        wxMessageBox(wxGetTranslation(wxString::FromUTF8("不支持的图片格式！")),
+                     wxGetTranslation(wxString::FromUTF8("提示")), wxOK | wxCENTRE);
         return false;
     }
     textureName = candidate.AfterLast('/');
