@@ -7,6 +7,7 @@
 
 #include <json/reader.h>
 #include <wx/app.h>
+#include <wx/translation.h>
 
 #include <cctype>
 #include <memory>
@@ -72,8 +73,8 @@ void PassOn(const std::string& body) {
 void OfferUpdate(const Json::Value& settings) {
     wxString message = HasUrl(settings, "verMsg")
                            ? SettingText(settings, "verMsg")
-                           : wxString::FromUTF8("发现新版本 ") + SettingText(settings, "version") +
-                                 wxString::FromUTF8("，是否前往下载？");
+                           : wxString::Format(wxGetTranslation(wxString::FromUTF8("发现新版本 %s，是否前往下载？")),
+                                              SettingText(settings, "version"));
     UpdatePrompts& prompts = CurrentUpdatePrompts();
     if (prompts.AskYesNo(message) && HasUrl(settings, "updateUrl")) OpenServerLink(settings, "updateUrl");
 }
@@ -145,8 +146,7 @@ bool IsWebLink(const std::string& url) {
     const std::string rest = url.size() > scheme.size() ? url.substr(scheme.size()) : std::string();
     // "//" and a host after the scheme: "http:relative" or "https://" alone
     // are not pages.
-    return (scheme == "http" || scheme == "https") && rest.rfind("://", 0) == 0 && rest.size() > 3 &&
-           rest[3] != '/';
+    return (scheme == "http" || scheme == "https") && rest.rfind("://", 0) == 0 && rest.size() > 3 && rest[3] != '/';
 }
 
 void AcceptUpdateAnswer(const std::string& body) {
@@ -159,11 +159,11 @@ void AcceptUpdateAnswer(const std::string& body) {
 void CheckForUpdate() {
     Json::Value settings = ServerSettings;
     if (!HasSetting(settings, "version"))
-        CurrentUpdatePrompts().Notify(wxString::FromUTF8("无法获取版本信息，请稍后再试！"));
+        CurrentUpdatePrompts().Notify(wxGetTranslation(wxString::FromUTF8("无法获取版本信息，请稍后再试！")));
     else if (NamesNewerVersion(settings))
         OfferUpdate(settings);
     else
-        CurrentUpdatePrompts().Notify(wxString::FromUTF8("已是最新版本无需更新！"));
+        CurrentUpdatePrompts().Notify(wxGetTranslation(wxString::FromUTF8("已是最新版本无需更新！")));
 }
 
 void ShowHelp() {
@@ -171,5 +171,5 @@ void ShowHelp() {
     if (HasUrl(settings, "helpUrl"))
         OpenServerLink(settings, "helpUrl");
     else
-        CurrentUpdatePrompts().Notify(wxString::FromUTF8("敬请期待！非常简单，自己先摸索下吧。"));
+        CurrentUpdatePrompts().Notify(wxGetTranslation(wxString::FromUTF8("敬请期待！非常简单，自己先摸索下吧。")));
 }

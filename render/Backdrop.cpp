@@ -4,6 +4,7 @@
 #include "2d/CCSprite.h"
 #include "base/CCDirector.h"
 #include "editor-support/cocostudio/CsbFileReader.h"
+#include "platform/CCUserText.h"
 
 USING_NS_CC;
 
@@ -38,23 +39,29 @@ Node* fromImage(const std::string& path) {
     return remember(sprite, path);
 }
 
-Node* fromStudioFile(const std::string& path, std::string* reason) {
+std::string Failure::message() const {
+    const size_t slot = reason.find("%s");
+    return slot == std::string::npos ? reason : reason.substr(0, slot) + detail + reason.substr(slot + 2);
+}
+
+Node* fromStudioFile(const std::string& path, Failure* failure) {
     // The engine's loader reads only names ending in ".csb"; its reader is
     // called directly so that a refusal comes with the reason.
     if (!isStudioFile(path)) {
-        if (reason) *reason = "文件扩展名不是 .csb";
+        if (failure) *failure = {CC_USER_TEXT("文件扩展名不是 .csb"), std::string()};
         return nullptr;
     }
     CsbFileReader reader;
     Node* node = reader.read(path);
-    if (!node && reason) *reason = reader.getError();
+    if (!node && failure) *failure = {reader.getError(), reader.getErrorDetail()};
     return remember(node, path);
 }
 
-Node* fromFile(const std::string& path, std::string* reason) {
-    if (isStudioFile(path)) return fromStudioFile(path, reason);
+Node* fromFile(const std::string& path, Failure* failure) {
+    if (isStudioFile(path)) return fromStudioFile(path, failure);
     Node* node = fromImage(path);
-    if (!node && reason) *reason = "cannot load the image";
+    // Only the command-line render loads pictures through here.
+    if (!node && failure) *failure = {"cannot load the image", std::string()};
     return node;
 }
 

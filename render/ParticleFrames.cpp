@@ -42,10 +42,10 @@ ParticleFrames::Status ParticleFrames::open(const FrameSettings& settings) {
                                                : Vec2(settings.width / 2.0f, settings.height / 2.0f));
     Scene* scene = Scene::create();
     if (!settings.backdrop.empty()) {
-        std::string reason;
-        Node* backdrop = Backdrop::fromFile(settings.backdrop, &reason);
+        Backdrop::Failure failure;
+        Node* backdrop = Backdrop::fromFile(settings.backdrop, &failure);
         if (!backdrop) {
-            m_error = settings.backdrop + ": " + reason;
+            m_error = settings.backdrop + ": " + failure.message();
             return Unloadable;
         }
         if (settings.hasBackdropPosition) backdrop->setPosition(settings.backdropX, settings.backdropY);

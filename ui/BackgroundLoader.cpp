@@ -15,8 +15,8 @@ Node* fromImage(const std::string& path) {
     return Backdrop::fromImage(path);
 }
 
-Node* fromStudioFile(const std::string& path, std::string* reason) {
-    return Backdrop::fromStudioFile(path, reason);
+Node* fromStudioFile(const std::string& path, Backdrop::Failure* failure) {
+    return Backdrop::fromStudioFile(path, failure);
 }
 
 bool replace(Node* node) {

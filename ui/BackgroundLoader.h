@@ -1,6 +1,8 @@
 // Nodes that can stand behind the effects as the scene's one background: an image or a Cocos Studio scene.
 #pragma once
 
+#include "render/Backdrop.h"
+
 #include <string>
 
 namespace cocos2d {
@@ -17,9 +19,9 @@ extern const char* const kName;
 cocos2d::Node* fromImage(const std::string& path);
 
 // The node tree of a Cocos Studio file, where the file places it;
-// autoreleased, null when it cannot be loaded, with the reason in `reason`
+// autoreleased, null when it cannot be loaded, with the reason in `failure`
 // when one is given.
-cocos2d::Node* fromStudioFile(const std::string& path, std::string* reason = nullptr);
+cocos2d::Node* fromStudioFile(const std::string& path, Backdrop::Failure* failure = nullptr);
 
 // Puts node into the running scene at z -1 under kName in place of the old
 // background. False, leaving the old one where it is, for a null node or

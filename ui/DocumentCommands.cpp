@@ -132,7 +132,7 @@ bool DocumentCommands::openParticleFile(const wxString& path, const cocos2d::Vec
 void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
     // The old background goes only once the new one has loaded.
     const std::string file = PathBytes(path);
-    std::string why;
+    Backdrop::Failure why;
     cocos2d::Node* node = studioFile ? BackgroundLoader::fromStudioFile(file, &why) : BackgroundLoader::fromImage(file);
     const bool placed = node && theSceneDocument ? theSceneDocument->perform(new BackgroundStep(node))
                                                  : BackgroundLoader::replace(node);
@@ -141,7 +141,10 @@ void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
         return;
     }
     wxString text = wxString::FromUTF8("无法加载背景文件！") + wxS("\n") + path;
-    if (!why.empty()) text << wxS("\n") << wxString::FromUTF8(why.c_str());
+    if (!why.reason.empty())
+        text << wxS("\n")
+             << wxString::Format(wxGetTranslation(wxString::FromUTF8(why.reason.c_str())),
+                                 wxString::FromUTF8(why.detail.c_str()));
     Notice(text, wxGetTranslation(wxString::FromUTF8("提示")));
 }
 

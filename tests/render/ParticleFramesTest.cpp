@@ -55,8 +55,19 @@ TEST(ParticleFrames, StepsInFrameTimesAndDrawsStraightAlphaWhereTheEmitterIs) {
     ASSERT_NE(backdrop, nullptr);
     EXPECT_EQ(Backdrop::sourceOf(backdrop), picture);
     EXPECT_EQ(Backdrop::sourceOf(nullptr), "");
-    std::string why;
+    Backdrop::Failure why;
     EXPECT_EQ(Backdrop::fromFile("no-such.csb", &why), nullptr);
-    EXPECT_FALSE(why.empty());
+    EXPECT_EQ(why.reason, "找不到文件");
+    EXPECT_EQ(why.message(), "找不到文件");
     frames.close();
+}
+
+TEST(ParticleFrames, ABackdropsReasonTakesItsDetailWhereTheSentenceLeavesRoom) {
+    // The command-line render prints the sentence as the editor showed it before it had a catalog.
+    EXPECT_EQ((Backdrop::Failure{"无法创建根节点（类型 \"%s\"）", "Node"}).message(),
+              "无法创建根节点（类型 \"Node\"）");
+    EXPECT_EQ((Backdrop::Failure{"无法创建根节点（类型 \"%s\"）", ""}).message(), "无法创建根节点（类型 \"\"）");
+    EXPECT_EQ((Backdrop::Failure{"文件中没有节点树", "ignored"}).message(), "文件中没有节点树");
+    // A "%s" inside the detail is the file's own text, not a second place.
+    EXPECT_EQ((Backdrop::Failure{"[%s] %s", "a%sb"}).message(), "[a%sb] %s");
 }

@@ -3,6 +3,7 @@
 
 #include "editor-support/cocostudio/CSParseBinary_generated.h"
 #include "editor-support/cocostudio/CsbReaderTable.h"
+#include "platform/CCUserText.h"
 
 NS_CC_BEGIN
 
@@ -25,22 +26,22 @@ static bool verifyOptions(flatbuffers::Verifier& verifier, const flatbuffers::No
 
 bool CsbBufferVerifier::verify(const unsigned char* bytes, size_t size, std::string& reason) {
     if (bytes == nullptr || size < sizeof(flatbuffers::uoffset_t)) {
-        reason = "文件太短，不是 Cocos Studio 二进制场景文件";
+        reason = CC_USER_TEXT("文件太短，不是 Cocos Studio 二进制场景文件");
         return false;
     }
     flatbuffers::Verifier verifier(bytes, size);
     if (!flatbuffers::VerifyCSParseBinaryBuffer(verifier)) {
-        reason = "文件结构无效或已损坏（校验失败），或节点嵌套过深";
+        reason = CC_USER_TEXT("文件结构无效或已损坏（校验失败），或节点嵌套过深");
         return false;
     }
     const flatbuffers::CSParseBinary* root = flatbuffers::GetCSParseBinary(bytes);
     if (root->nodeTree() == nullptr) {
-        reason = "文件中没有节点树";
+        reason = CC_USER_TEXT("文件中没有节点树");
         return false;
     }
     flatbuffers::Verifier optionsVerifier(bytes, size);
     if (!verifyOptions(optionsVerifier, root->nodeTree())) {
-        reason = "节点属性数据无效或已损坏（校验失败）";
+        reason = CC_USER_TEXT("节点属性数据无效或已损坏（校验失败）");
         return false;
     }
     return true;

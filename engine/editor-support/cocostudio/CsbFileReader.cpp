@@ -11,6 +11,7 @@
 #include "editor-support/cocostudio/CsbBufferVerifier.h"
 #include "editor-support/cocostudio/CsbReaderTable.h"
 #include "platform/CCFileUtils.h"
+#include "platform/CCUserText.h"
 
 NS_CC_BEGIN
 
@@ -18,6 +19,7 @@ static const char* const kReaderVersion = "2.1.0.0";
 
 Node* CsbFileReader::read(const std::string& filename, const ccNodeLoadCallback& callback) {
     _error.clear();
+    _errorDetail.clear();
     _callback = callback;
     _nodeCount = 0;
     _reportedLimit = false;
@@ -32,6 +34,7 @@ Node* CsbFileReader::read(const std::string& filename, const ccNodeLoadCallback&
 
 Node* CsbFileReader::readData(const unsigned char* bytes, size_t size, const ccNodeLoadCallback& callback) {
     _error.clear();
+    _errorDetail.clear();
     _callback = callback;
     _nodeCount = 0;
     _reportedLimit = false;
@@ -43,21 +46,21 @@ bool CsbFileReader::loadFile(const std::string& filename, std::string& fullPath,
     FileUtils* files = FileUtils::getInstance();
     fullPath = filename.empty() ? std::string() : files->fullPathForFilename(filename);
     if (fullPath.empty()) {
-        _error = "找不到文件：" + filename;
+        _error = CC_USER_TEXT("找不到文件");
         return false;
     }
     const long size = files->getFileSize(fullPath);
     if (size > kMaxFileSize) {
-        _error = "文件超过 64 MiB，不作为场景读取";
+        _error = CC_USER_TEXT("文件超过 64 MiB，不作为场景读取");
         return false;
     }
     Data data = files->getDataFromFile(fullPath);
     if (data.isNull() || data.getSize() <= 0) {
-        _error = "文件为空或无法读取：" + filename;
+        _error = CC_USER_TEXT("文件为空或无法读取");
         return false;
     }
     if (data.getSize() > kMaxFileSize) {
-        _error = "文件超过 64 MiB，不作为场景读取";
+        _error = CC_USER_TEXT("文件超过 64 MiB，不作为场景读取");
         return false;
     }
     bytes.assign(data.getBytes(), data.getBytes() + data.getSize());
@@ -66,7 +69,7 @@ bool CsbFileReader::loadFile(const std::string& filename, std::string& fullPath,
 
 Node* CsbFileReader::buildFile(const unsigned char* bytes, size_t size) {
     if (static_cast<long long>(size) > kMaxFileSize) {
-        _error = "文件超过 64 MiB，不作为场景读取";
+        _error = CC_USER_TEXT("文件超过 64 MiB，不作为场景读取");
         return nullptr;
     }
     if (!CsbBufferVerifier::verify(bytes, size, _error)) return nullptr;
@@ -81,7 +84,8 @@ Node* CsbFileReader::buildFile(const unsigned char* bytes, size_t size) {
     Node* node = buildTree(root->nodeTree(), 0);
     if (node == nullptr && _error.empty()) {
         const flatbuffers::NodeTree* tree = root->nodeTree();
-        _error = "无法创建根节点（类型 \"" + std::string(tree->classname() ? tree->classname()->str() : "") + "\"）";
+        _error = CC_USER_TEXT("无法创建根节点（类型 \"%s\"）");
+        _errorDetail = tree->classname() ? tree->classname()->str() : std::string();
     }
     return node;
 }

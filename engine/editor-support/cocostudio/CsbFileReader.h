@@ -29,10 +29,14 @@ public:
     static constexpr int kMaxNestedFiles = 8;
     static constexpr unsigned kMaxSpriteSheets = 256;
 
-    // Null on failure, with the reason in getError().
+    // Null on failure, with the reason in getError(): a whole sentence for the
+    // user, untranslated, with "%s" where getErrorDetail() belongs when the
+    // reason has a detail (the file's own words, such as a class name). The
+    // file name is never part of it; whoever shows the reason shows the file.
     Node* read(const std::string& filename, const ccNodeLoadCallback& callback = nullptr);
     Node* readData(const unsigned char* bytes, size_t size, const ccNodeLoadCallback& callback = nullptr);
     const std::string& getError() const { return _error; }
+    const std::string& getErrorDetail() const { return _errorDetail; }
 
     // A nested scene for a project node: its root, or a plain node when the
     // file is missing, unreadable, already open further up, or nested too deep.
@@ -51,6 +55,7 @@ private:
     bool _reportedLimit = false;
     ccNodeLoadCallback _callback;
     std::string _error;
+    std::string _errorDetail;
 };
 
 NS_CC_END
