@@ -79,11 +79,9 @@ public:
             wxPGProperty* parent = m_parents[i] >= 0 ? made[m_parents[i]] : under;
             if (m_parents[i] >= 0 && !parent) continue;
             const wxAny value = row.get ? row.get(object) : wxAny();
-            // An empty text is never looked up: the catalog holds its header under "".
-            const wxString label = *row.label ? wxGetTranslation(wxString::FromUTF8(row.label)) : wxString();
-            const wxString help = *row.help ? wxGetTranslation(wxString::FromUTF8(row.help)) : wxString();
-            made[i] = editor.addPropertyOfKind(row.kind, label, wxString::FromUTF8(row.name), value, help, parent,
-                                               row.choices);
+            made[i] = editor.addPropertyOfKind(row.kind, wxGetTranslation(wxString::FromUTF8(row.label)),
+                                               wxString::FromUTF8(row.name), value,
+                                               wxGetTranslation(wxString::FromUTF8(row.help)), parent, row.choices);
             if (made[i] && row.fill) row.fill(object, made[i]);
         }
     }

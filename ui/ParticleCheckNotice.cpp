@@ -1,4 +1,4 @@
-// The particle-file notice: runs the game-behaviour checks and shows their findings in Chinese.
+// The particle-file notice: runs the game-behaviour checks and shows their findings in the interface's language.
 #include "ui/ParticleCheckNotice.h"
 
 #include "editor/FilePathBytes.h"
@@ -10,14 +10,24 @@
 #include <wx/frame.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/translation.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 const int kCloseId = wxID_CLOSE;
 // Our own colours on both sides, so the notice reads the same on a light and a dark theme.
 const wxColour kBackground(255, 244, 206);
 const wxColour kForeground(60, 40, 0);
+
+// A finding may quote a file name whose bytes are not UTF-8.
+std::vector<wxString> argumentTexts(const std::vector<std::string>& args) {
+    std::vector<wxString> texts;
+    for (const std::string& arg : args) texts.push_back(PathText(arg));
+    return texts;
+}
 } // namespace
 
 const wxString ParticleCheckNotice::kPaneName = wxS("particle_check");
@@ -26,7 +36,7 @@ ParticleCheckNotice::ParticleCheckNotice(wxWindow* parent, wxAuiManager& mgr) : 
     SetBackgroundColour(kBackground);
     m_text = new wxStaticText(this, wxID_ANY, wxEmptyString);
     m_text->SetForegroundColour(kForeground);
-    m_close = new wxButton(this, kCloseId, wxString::FromUTF8("关闭"));
+    m_close = new wxButton(this, kCloseId, wxGetTranslation(wxString::FromUTF8("关闭")));
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(m_text, 1, wxALL | wxALIGN_CENTER_VERTICAL, 6);
     row->Add(m_close, 0, wxALL | wxALIGN_TOP, 4);
@@ -47,11 +57,16 @@ void ParticleCheckNotice::checkFile(const wxString& path) {
         showPane(false);
         return;
     }
-    const wxString summary = wxString::FromUTF8(ParticleCheckTexts::summaryZh(findings).c_str());
+    const ParticleCheckTexts::Summary counts = ParticleCheckTexts::summary(findings);
+    const wxString summary =
+        ParticleCheckTexts::fill(wxGetTranslation(wxString::FromUTF8(counts.templateZh)), argumentTexts(counts.args));
     m_summaries[path] = summary;
     m_message = summary + wxS("  ") + path;
-    // A finding may quote a file name whose bytes are not UTF-8.
-    for (const ParticleFinding& f : findings) m_message << wxS("\n• ") << PathText(f.messageZh);
+    for (const ParticleFinding& f : findings)
+        m_message << wxS("\n• ")
+                  << ParticleCheckTexts::fill(
+                         wxGetTranslation(wxString::FromUTF8(ParticleCheckTexts::templateZh(f.code))),
+                         argumentTexts(f.args));
     m_text->SetLabel(m_message);
     // The notice spans the column of the engine view; lines wrap inside it,
     // beside the close button.

@@ -7,6 +7,8 @@
 #include "editor/SelectionManager.h"
 #include "renderer/CCTexture2D.h"
 
+#include "TestCatalog.h"
+
 #include <wx/propgrid/advprops.h>
 #include <wx/propgrid/props.h>
 
@@ -159,6 +161,30 @@ TEST_F(GuiParticlePage, AFlowerShowsTheNodeRowsThenEveryParticleRowWithItsLabelH
     EXPECT_EQ(property("positionType")->GetValue().GetLong(), 0);
     EXPECT_EQ(property("textureFileName")->GetValueAsString(), "particle-fire.png");
     EXPECT_EQ(property("emitterType.rotationIsDir")->GetValue().GetBool(), false);
+}
+
+TEST_F(GuiParticlePage, UnderAnEnglishCatalogLabelsHelpAndChoicesAreLookedUpAndEmptyHelpStaysEmpty) {
+    const TestCatalog english({{"角度", "Angle"},
+                               {"粒子系统喷射方向", "Direction the particles are emitted in."},
+                               {"关键参数", "Main"},
+                               {"重力模式", "Gravity"},
+                               {"位置", "Position"},
+                               {"对象标记", "The object's tag."}});
+    use(ParticleSystem2DEditor::createFromTemplate(0));
+    EXPECT_EQ(property("angle")->GetLabel(), "Angle");
+    EXPECT_EQ(property("angle")->GetHelpString(), "Direction the particles are emitted in.");
+    EXPECT_EQ(property("common")->GetLabel(), "Main");
+    EXPECT_EQ(property("_Position")->GetLabel(), "Position");
+    // The design's English names stay; their help is translated like any other.
+    EXPECT_EQ(property("_Tag")->GetLabel(), "Tag");
+    EXPECT_EQ(property("_Tag")->GetHelpString(), "The object's tag.");
+    // A text the catalog lacks shows as written.
+    EXPECT_EQ(property("duration")->GetLabel(), wxString::FromUTF8("持续时间"));
+    EXPECT_EQ(choiceLabels(property("emitterType")), (std::vector<std::string>{"Gravity", "半径模式"}));
+    EXPECT_EQ(property("emitterType")->GetValue().GetLong(), 0);
+    // Rows without help show none, though the catalog keeps its header under the empty text.
+    EXPECT_EQ(property("blendFunc.blendFuncSource")->GetHelpString(), "");
+    EXPECT_EQ(property("common")->GetHelpString(), "");
 }
 
 TEST_F(GuiParticlePage, ColoursShowTruncatedBytesAndEachAlphaRowStartsFromItsOwnColour) {

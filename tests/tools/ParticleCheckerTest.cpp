@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -308,4 +309,53 @@ TEST(ParticleCheckTexts, EveryCodeHasBothSentencesAndFillsItsNumbers) {
     EXPECT_EQ(ParticleCheckTexts::summaryZh(some), "粒子文件检查：1 个错误，2 个警告");
     some.erase(some.begin());
     EXPECT_EQ(ParticleCheckTexts::summaryZh(some), "粒子文件检查：2 个警告");
+}
+
+TEST(ParticleCheckTexts, TheSummaryHasItsOwnSentenceForOneAndForMoreOfEach) {
+    const auto findings = [](int errors, int warnings) {
+        std::vector<ParticleFinding> all;
+        for (int i = 0; i < errors; ++i) all.push_back(ParticleCheckTexts::make("no-texture"));
+        for (int i = 0; i < warnings; ++i) all.push_back(ParticleCheckTexts::make("keys-not-read", {"x"}));
+        return all;
+    };
+    const struct {
+        int errors, warnings;
+        const char* zh;
+    } cases[] = {
+        {1, 0, "粒子文件检查：1 个错误"},           {3, 0, "粒子文件检查：3 个错误"},
+        {0, 1, "粒子文件检查：1 个警告"},           {0, 12, "粒子文件检查：12 个警告"},
+        {1, 1, "粒子文件检查：1 个错误，1 个警告"}, {1, 2, "粒子文件检查：1 个错误，2 个警告"},
+        {2, 1, "粒子文件检查：2 个错误，1 个警告"}, {2, 3, "粒子文件检查：2 个错误，3 个警告"},
+    };
+    std::set<std::string> sentences;
+    for (const auto& c : cases) {
+        const ParticleCheckTexts::Summary summary = ParticleCheckTexts::summary(findings(c.errors, c.warnings));
+        ASSERT_NE(summary.templateZh, nullptr) << c.zh;
+        EXPECT_EQ(summary.args, (std::vector<std::string>{std::to_string(c.errors), std::to_string(c.warnings)}));
+        EXPECT_EQ(ParticleCheckTexts::fill<std::string>(summary.templateZh, summary.args), c.zh);
+        EXPECT_EQ(ParticleCheckTexts::summaryZh(findings(c.errors, c.warnings)), c.zh);
+        sentences.insert(summary.templateZh);
+    }
+    // Eight sentences, so that a translation can say "1 error" and "3 errors".
+    EXPECT_EQ(sentences.size(), 8u);
+    EXPECT_EQ(ParticleCheckTexts::summary({}).templateZh, nullptr);
+}
+
+TEST(ParticleCheckTexts, AFindingKeepsItsArgumentsSoItsSentenceCanBeFilledAgain) {
+    const ParticleFinding f = ParticleCheckTexts::make("texture-file-overrides-embedded", {"a\xff.png", "2x2", "4x4"});
+    EXPECT_EQ(f.args, (std::vector<std::string>{"a\xff.png", "2x2", "4x4"}));
+    // The bytes of a name that is not UTF-8 pass through untouched.
+    EXPECT_EQ(ParticleCheckTexts::fill<std::string>(ParticleCheckTexts::templateZh(f.code), f.args), f.messageZh);
+    EXPECT_NE(f.messageZh.find("a\xff.png"), std::string::npos);
+
+    // An unknown code is named by its one argument in both languages.
+    const ParticleFinding unknown = ParticleCheckTexts::make("no-such-code", {"ignored"});
+    EXPECT_EQ(unknown.args, std::vector<std::string>{"no-such-code"});
+    EXPECT_EQ(unknown.message, "Unknown finding no-such-code.");
+    EXPECT_EQ(unknown.messageZh, "未知的检查结果 no-such-code。");
+
+    // Only {1} to {9} are places; a place with no argument gives nothing.
+    const std::vector<std::string> one = {"X"};
+    EXPECT_EQ(ParticleCheckTexts::fill<std::string>("{1}{2}|{0}|{10}|{x}|{", one), "X|{0}|{10}|{x}|{");
+    EXPECT_EQ(ParticleCheckTexts::fill<std::string>("{1}", {"{2}"}), "{2}");
 }

@@ -1,12 +1,16 @@
 // The notice of how the game will show a particle file: after Open and after Save, its close button, the status bar.
 #include "MainFrameFixture.h"
 
+#include "TestCatalog.h"
 #include "TestData.h"
+
+#include "editor/FilePathBytes.h"
 
 #include "editor/EditorObject.h"
 #include "editor/SelectionManager.h"
 #include "particle/ParticleSystem2DEditor.h"
 #include "ui/MainFrame.h"
+#include "tools/particle-check/ParticleCheckTexts.h"
 #include "ui/ParticleCheckNotice.h"
 
 #include <wx/button.h>
@@ -103,4 +107,31 @@ TEST_F(GuiParticleCheckNotice, SavingChecksTheWrittenFileAndACleanFileShowsNothi
     command(wxID_SAVE);
     EXPECT_FALSE(notice()->isShownAsPane()) << notice()->message();
     ASSERT_TRUE(pumpUntil([&] { return status().empty(); })) << status();
+}
+
+TEST_F(GuiParticleCheckNotice, UnderAnEnglishCatalogTheNoticeFillsTheTranslatedSentencesWithTheFilesOwnBytes) {
+    // A folder whose name is not UTF-8 (Latin-1 "é"): the finding quotes the
+    // texture's path in it, which must reach the sentence as the chooser shows it.
+    const std::string folder = m_work->file("fx\xe9");
+    std::filesystem::create_directory(folder);
+    const std::string from = TestPlistsDir() + "diabloworld/";
+    std::filesystem::copy_file(from + "kapai.plist", folder + "/kapai.plist");
+    std::filesystem::copy_file(from + "base.png", folder + "/base.png");
+    const TestCatalog english(
+        {{"粒子文件检查：{2} 个警告", "Particle file check: {2} warnings"},
+         {ParticleCheckTexts::templateZh("texture-file-overrides-embedded"),
+          "The game draws the texture file {1} ({2}), not the different embedded picture ({3})."}});
+    answerPaths({PathText(folder + "/kapai.plist")});
+    command(wxID_OPEN);
+    ASSERT_TRUE(notice()->isShownAsPane());
+    const wxString message = notice()->message();
+    EXPECT_TRUE(message.StartsWith(wxS("Particle file check: 3 warnings  ") + PathText(folder + "/kapai.plist")))
+        << message;
+    EXPECT_NE(message.Find(wxS("\n• The game draws the texture file ") + PathText(folder + "/base.png") +
+                           wxS(" (640x640), not the different embedded picture (640x640).")),
+              wxNOT_FOUND)
+        << message;
+    // A finding the catalog lacks is shown as written.
+    EXPECT_NE(message.Find(U("\n• 游戏忽略 \"emissionRate\" 10")), wxNOT_FOUND) << message;
+    ASSERT_TRUE(pumpUntil([&] { return status() == wxS("Particle file check: 3 warnings"); })) << status();
 }
