@@ -4,6 +4,7 @@
 #include "app/UpdatePrompts.h"
 
 #include "LocalHttpServer.h"
+#include "TestCatalog.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -146,6 +147,22 @@ TEST_F(UpdateCheckTest, NewerVersionIsOfferedAtStartAndAgainOnRequest) {
     prompts.clear();
     AcceptUpdateAnswer(Answer("1.9"));
     EXPECT_EQ(prompts.asked.size(), 1u);
+}
+
+TEST_F(UpdateCheckTest, WithoutTheServersOwnMessageTheOfferIsOneSentenceAroundTheVersion) {
+    const std::string noMessage = "{\"cfg\":{\"version\":\"1.8%s\",\"updateUrl\":\"http://get.example/\"}}";
+    AcceptUpdateAnswer(noMessage);
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"发现新版本 1.8%s，是否前往下载？"});
+
+    const TestCatalog english({{"发现新版本 %s，是否前往下载？", "A new version %s is available. Download it?"},
+                               {kLatest, "You have the latest version."}});
+    prompts.clear();
+    CheckForUpdate();
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"A new version 1.8%s is available. Download it?"});
+    prompts.clear();
+    AcceptUpdateAnswer(Answer("\"1.7\""));
+    CheckForUpdate();
+    EXPECT_EQ(prompts.notices, std::vector<std::string>{"You have the latest version."});
 }
 
 TEST_F(UpdateCheckTest, SameOlderOrTextuallySmallerVersionsOfferNothing) {
