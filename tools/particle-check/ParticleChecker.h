@@ -10,8 +10,10 @@
 // Use (the command line and the editor alike):
 //   ParticleChecker checker;
 //   std::vector<ParticleFinding> findings = checker.checkFile(path);
-//   for (const ParticleFinding& f : findings) ... f.messageZh ...
-//   std::string bar = ParticleCheckTexts::summaryZh(findings);  // "" when clean
+//   for (const ParticleFinding& f : findings) ... f.message ...  // the command line's English
+//   // the editor: its catalog's sentence for the code, filled with the arguments
+//   ParticleCheckTexts::fill(translated(ParticleCheckTexts::templateZh(f.code)), f.args)
+//   ParticleCheckTexts::summary(findings)  // the status line's sentence and numbers
 // Textures are looked for beside `path` as given and on the engine's search
 // paths (FileUtils), exactly as the game's loader looks for them.
 class ParticleChecker {
