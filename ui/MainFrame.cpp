@@ -31,6 +31,7 @@
 #include <wx/sizer.h>
 #include <wx/stockitem.h>
 #include <wx/xrc/xmlres.h>
+#include <wx/translation.h>
 
 namespace {
 const char* const kTitle = "Flarewick(Cocos2dx)";
@@ -41,7 +42,8 @@ const char* const kExamples[] = {"Flower", "Fire",  "Fireworks", "Explosion", "G
 MainFrame::MainFrame(wxWindow* parent)
     : uiMainFrame(parent, wxID_ANY, wxString::FromUTF8(kTitle), wxDefaultPosition, wxSize(1280, 1000)),
       m_mgr(nullptr, wxAUI_MGR_DEFAULT),
-      m_addWorkPathDlg(this, wxID_ANY, wxString::FromUTF8("添加工作目录"), wxDefaultPosition, wxSize(358, 256)),
+      m_addWorkPathDlg(this, wxID_ANY, wxGetTranslation(wxString::FromUTF8("添加工作目录")), wxDefaultPosition,
+                       wxSize(358, 256)),
       m_host(this),
       m_documents(this, m_host),
       m_export(this) {
@@ -86,9 +88,9 @@ MainFrame::MainFrame(wxWindow* parent)
     });
 
     m_paneMenu = new wxMenu();
-    m_paneMenu->Append(ID_SHOW_OBJECT_PANE, wxString::FromUTF8("对象窗口"));
-    m_paneMenu->Append(ID_SHOW_PROPERTY_PANE, wxString::FromUTF8("属性窗口"));
-    m_paneMenu->Append(ID_SHOW_TOOLBAR, wxString::FromUTF8("工具条"));
+    m_paneMenu->Append(ID_SHOW_OBJECT_PANE, wxGetTranslation(wxString::FromUTF8("对象窗口")));
+    m_paneMenu->Append(ID_SHOW_PROPERTY_PANE, wxGetTranslation(wxString::FromUTF8("属性窗口")));
+    m_paneMenu->Append(ID_SHOW_TOOLBAR, wxGetTranslation(wxString::FromUTF8("工具条")));
 
     m_host.view()->buildContextMenu();
     m_host.view()->SetDropTarget(new ViewDropTarget([this](const std::vector<wxString>& paths, int x, int y) {
@@ -124,7 +126,7 @@ void MainFrame::addPanes() {
     m_objectTree->AddRoot(wxS("Objects"), 0, -1, nullptr);
     m_mgr.AddPane(m_objectTree, wxAuiPaneInfo()
                                     .Name(wxS("test8"))
-                                    .Caption(wxString::FromUTF8("对象"))
+                                    .Caption(wxGetTranslation(wxString::FromUTF8("对象")))
                                     .Left()
                                     .Layer(1)
                                     .Position(1)
@@ -158,7 +160,7 @@ void MainFrame::addPropertyPane() {
 
     m_mgr.AddPane(panel, wxAuiPaneInfo()
                              .Name(wxS("test9"))
-                             .Caption(wxString::FromUTF8("属性"))
+                             .Caption(wxGetTranslation(wxString::FromUTF8("属性")))
                              .Right()
                              .Layer(1)
                              .Position(1)

@@ -54,16 +54,18 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
     SetSizeHints(wxDefaultSize, wxDefaultSize);
 
     // The two creation submenus are filled by the window that owns the commands.
-    static const MenuTable create = {"创建", &uiMainFrame::m_menuCreate, {}};
-    static const MenuTable recent = {"最近打开的文件", &uiMainFrame::m_menuRecentFiles, {}};
-    static const MenuTable fromExample = {"从示例创建", &uiMainFrame::m_menuCreateFromExample, {}};
+    static const MenuTable create = {wxTRANSLATE("创建"), &uiMainFrame::m_menuCreate, {}};
+    static const MenuTable recent = {wxTRANSLATE("最近打开的文件"), &uiMainFrame::m_menuRecentFiles, {}};
+    static const MenuTable fromExample = {wxTRANSLATE("从示例创建"), &uiMainFrame::m_menuCreateFromExample, {}};
     static const MenuTable window = {
-        "窗口",
+        wxTRANSLATE("窗口"),
         &uiMainFrame::m_menuWindow,
         {
-            {"对象窗口", nullptr, ID_SHOW_OBJECT_PANE, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemObjectPane},
-            {"属性窗口", nullptr, ID_SHOW_PROPERTY_PANE, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemPropertyPane},
-            {"工具条", nullptr, ID_SHOW_TOOLBAR, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemToolbar},
+            {wxTRANSLATE("对象窗口"), nullptr, ID_SHOW_OBJECT_PANE, "rc/wxART_NULL.png", "",
+             &uiMainFrame::m_menuItemObjectPane},
+            {wxTRANSLATE("属性窗口"), nullptr, ID_SHOW_PROPERTY_PANE, "rc/wxART_NULL.png", "",
+             &uiMainFrame::m_menuItemPropertyPane},
+            {wxTRANSLATE("工具条"), nullptr, ID_SHOW_TOOLBAR, "rc/wxART_NULL.png", "", &uiMainFrame::m_menuItemToolbar},
         }};
     // Choices of the preview: no picture, the mark shows which one holds.
     const auto radio = [](const char* label, int id) {
@@ -73,87 +75,92 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
         row.kind = wxITEM_RADIO;
         return row;
     };
-    static const MenuTable speed = {"速度",
+    static const MenuTable speed = {wxTRANSLATE("速度"),
                                     &uiMainFrame::m_menuSpeed,
                                     {radio("0.1×", ID_PREVIEW_SPEED_FIRST), radio("0.25×", ID_PREVIEW_SPEED_FIRST + 1),
                                      radio("0.5×", ID_PREVIEW_SPEED_FIRST + 2), radio("1×", ID_PREVIEW_SPEED_FIRST + 3),
                                      radio("2×", ID_PREVIEW_SPEED_FIRST + 4), radio("4×", ID_PREVIEW_SPEED_FIRST + 5)}};
-    static const MenuTable motion = {
-        "发射器运动",
-        &uiMainFrame::m_menuMotion,
-        {radio("静止", ID_PREVIEW_MOTION_FIRST), radio("左右往返", ID_PREVIEW_MOTION_FIRST + 1),
-         radio("圆周", ID_PREVIEW_MOTION_FIRST + 2), radio("8字形", ID_PREVIEW_MOTION_FIRST + 3)}};
+    static const MenuTable motion = {wxTRANSLATE("发射器运动"),
+                                     &uiMainFrame::m_menuMotion,
+                                     {radio(wxTRANSLATE("静止"), ID_PREVIEW_MOTION_FIRST),
+                                      radio(wxTRANSLATE("左右往返"), ID_PREVIEW_MOTION_FIRST + 1),
+                                      radio(wxTRANSLATE("圆周"), ID_PREVIEW_MOTION_FIRST + 2),
+                                      radio(wxTRANSLATE("8字形"), ID_PREVIEW_MOTION_FIRST + 3)}};
     static const MenuTable menus[] = {
-        {"文件(&F)",
+        {wxTRANSLATE("文件(&F)"),
          &uiMainFrame::m_menuFile,
          {
-             {"新建(&N)", "CTRL+N", wxID_NEW, "rc/wxART_NEW.png", "", &uiMainFrame::m_menuItemNew},
-             {"打开(&O)", "CTRL+O", wxID_OPEN, "rc/wxART_FILE_OPEN.png", "", &uiMainFrame::m_menuItemOpen},
-             {"保存(&S)", "CTRL+S", wxID_SAVE, "rc/wxART_FILE_SAVE.png", "", &uiMainFrame::m_menuItemSave},
-             {"另存为", "CTRL+SHIFT+S", wxID_SAVEAS, "rc/wxART_FILE_SAVE_AS.png", "", &uiMainFrame::m_menuItemSaveAs},
-             {"导出动画…", nullptr, ID_EXPORT_ANIMATION, "rc/wxART_NULL.png"},
-             {"最近打开的文件", nullptr, wxID_ANY, "rc/wxART_FILE_OPEN.png", "", nullptr, &recent},
+             {wxTRANSLATE("新建(&N)"), "CTRL+N", wxID_NEW, "rc/wxART_NEW.png", "", &uiMainFrame::m_menuItemNew},
+             {wxTRANSLATE("打开(&O)"), "CTRL+O", wxID_OPEN, "rc/wxART_FILE_OPEN.png", "", &uiMainFrame::m_menuItemOpen},
+             {wxTRANSLATE("保存(&S)"), "CTRL+S", wxID_SAVE, "rc/wxART_FILE_SAVE.png", "", &uiMainFrame::m_menuItemSave},
+             {wxTRANSLATE("另存为"), "CTRL+SHIFT+S", wxID_SAVEAS, "rc/wxART_FILE_SAVE_AS.png", "",
+              &uiMainFrame::m_menuItemSaveAs},
+             {wxTRANSLATE("导出动画…"), nullptr, ID_EXPORT_ANIMATION, "rc/wxART_NULL.png"},
+             {wxTRANSLATE("最近打开的文件"), nullptr, wxID_ANY, "rc/wxART_FILE_OPEN.png", "", nullptr, &recent},
              {},
-             {"关闭(&Q)", "CTRL+Q", wxID_EXIT, "rc/wxART_QUIT.png", "", &uiMainFrame::m_menuItemClose},
+             {wxTRANSLATE("关闭(&Q)"), "CTRL+Q", wxID_EXIT, "rc/wxART_QUIT.png", "", &uiMainFrame::m_menuItemClose},
          }},
-        {"编辑(&E)",
+        {wxTRANSLATE("编辑(&E)"),
          &uiMainFrame::m_menuEdit,
          {
-             {"撤销(&U)", "CTRL+Z", wxID_UNDO, "rc/wxART_UNDO.png"},
-             {"重做(&R)", "CTRL+Y", wxID_REDO, "rc/wxART_REDO.png"},
+             {wxTRANSLATE("撤销(&U)"), "CTRL+Z", wxID_UNDO, "rc/wxART_UNDO.png"},
+             {wxTRANSLATE("重做(&R)"), "CTRL+Y", wxID_REDO, "rc/wxART_REDO.png"},
              {},
-             {"创建", nullptr, wxID_ANY, "rc/wxART_PLUS.png", "", nullptr, &create},
-             {"从示例创建", nullptr, wxID_ANY, "rc/wxART_PLUS.png", "", nullptr, &fromExample},
+             {wxTRANSLATE("创建"), nullptr, wxID_ANY, "rc/wxART_PLUS.png", "", nullptr, &create},
+             {wxTRANSLATE("从示例创建"), nullptr, wxID_ANY, "rc/wxART_PLUS.png", "", nullptr, &fromExample},
              {},
-             {"删除(&D)", nullptr, wxID_DELETE, "rc/wxART_DELETE.png"},
+             {wxTRANSLATE("删除(&D)"), nullptr, wxID_DELETE, "rc/wxART_DELETE.png"},
              {},
-             {"重播", "CTRL+R", ID_REPLAY, "rc/ID_REPLAY.png"},
+             {wxTRANSLATE("重播"), "CTRL+R", ID_REPLAY, "rc/ID_REPLAY.png"},
              {},
-             {"动作窗口", nullptr, ID_ACTION_WINDOW, "rc/wxART_NULL.png"},
+             {wxTRANSLATE("动作窗口"), nullptr, ID_ACTION_WINDOW, "rc/wxART_NULL.png"},
          }},
-        {"预览(&V)",
+        {wxTRANSLATE("预览(&V)"),
          &uiMainFrame::m_menuPreview,
          {
-             {"暂停/继续", nullptr, ID_PREVIEW_PAUSE, nullptr, "", nullptr, nullptr, wxITEM_CHECK},
-             {"单步", nullptr, ID_PREVIEW_STEP, "rc/ID_PREVIEW_STEP.png"},
-             {"速度", nullptr, wxID_ANY, "rc/ID_PREVIEW_SPEED.png", "", nullptr, &speed},
-             {"随机种子…", nullptr, ID_PREVIEW_SEED, "rc/wxART_NULL.png"},
-             {"发射器运动", nullptr, wxID_ANY, "rc/wxART_NULL.png", "", nullptr, &motion},
+             {wxTRANSLATE("暂停/继续"), nullptr, ID_PREVIEW_PAUSE, nullptr, "", nullptr, nullptr, wxITEM_CHECK},
+             {wxTRANSLATE("单步"), nullptr, ID_PREVIEW_STEP, "rc/ID_PREVIEW_STEP.png"},
+             {wxTRANSLATE("速度"), nullptr, wxID_ANY, "rc/ID_PREVIEW_SPEED.png", "", nullptr, &speed},
+             {wxTRANSLATE("随机种子…"), nullptr, ID_PREVIEW_SEED, "rc/wxART_NULL.png"},
+             {wxTRANSLATE("发射器运动"), nullptr, wxID_ANY, "rc/wxART_NULL.png", "", nullptr, &motion},
              {},
-             {"显示发射区域", nullptr, ID_PREVIEW_SPAWN_AREA, nullptr, "", nullptr, nullptr, wxITEM_CHECK},
+             {wxTRANSLATE("显示发射区域"), nullptr, ID_PREVIEW_SPAWN_AREA, nullptr, "", nullptr, nullptr, wxITEM_CHECK},
          }},
-        {"设置(&S)",
+        {wxTRANSLATE("设置(&S)"),
          &uiMainFrame::m_menuSettings,
          {
-             {"设置分辨率", nullptr, ID_SET_RESOLUTION, "rc/wxART_NULL.png", "设置设计分辨率"},
-             {"添加工作目录", nullptr, ID_ADD_WORK_PATH, "rc/wxART_NULL.png"},
-             {"窗口", nullptr, wxID_ANY, "rc/wxART_NULL.png", "", nullptr, &window},
+             {wxTRANSLATE("设置分辨率"), nullptr, ID_SET_RESOLUTION, "rc/wxART_NULL.png",
+              wxTRANSLATE("设置设计分辨率")},
+             {wxTRANSLATE("添加工作目录"), nullptr, ID_ADD_WORK_PATH, "rc/wxART_NULL.png"},
+             {wxTRANSLATE("窗口"), nullptr, wxID_ANY, "rc/wxART_NULL.png", "", nullptr, &window},
          }},
-        {"帮助(&H)",
+        {wxTRANSLATE("帮助(&H)"),
          &uiMainFrame::m_menuHelp,
          {
-             {"帮助", "F1", wxID_HELP, "rc/wxART_HELP.png"},
-             {"检测更新", nullptr, ID_CHECK_UPDATE, "rc/wxART_GO_DOWN.png"},
+             {wxTRANSLATE("帮助"), "F1", wxID_HELP, "rc/wxART_HELP.png"},
+             {wxTRANSLATE("检测更新"), nullptr, ID_CHECK_UPDATE, "rc/wxART_GO_DOWN.png"},
              {},
-             {"关于...", nullptr, wxID_ABOUT, "rc/wxART_NULL.png"},
+             {wxTRANSLATE("关于..."), nullptr, wxID_ABOUT, "rc/wxART_NULL.png"},
          }},
     };
     static const ToolRow tools[] = {
-        {wxID_NEW, "tool", "新建", "rc/wxART_NEW.png", &uiMainFrame::m_toolNew},
-        {wxID_OPEN, "tool", "打开", "rc/wxART_FILE_OPEN.png", &uiMainFrame::m_toolOpen},
-        {wxID_SAVE, "tool", "保存", "rc/wxART_FILE_SAVE.png", &uiMainFrame::m_toolSave},
-        {wxID_SAVEAS, "tool", "另存为", "rc/wxART_FILE_SAVE_AS.png", &uiMainFrame::m_toolSaveAs},
-        {wxID_UNDO, "tool", "撤销", "rc/wxART_UNDO.png", &uiMainFrame::m_toolUndo},
-        {wxID_REDO, "tool", "重做", "rc/wxART_REDO.png", &uiMainFrame::m_toolRedo},
+        {wxID_NEW, "tool", wxTRANSLATE("新建"), "rc/wxART_NEW.png", &uiMainFrame::m_toolNew},
+        {wxID_OPEN, "tool", wxTRANSLATE("打开"), "rc/wxART_FILE_OPEN.png", &uiMainFrame::m_toolOpen},
+        {wxID_SAVE, "tool", wxTRANSLATE("保存"), "rc/wxART_FILE_SAVE.png", &uiMainFrame::m_toolSave},
+        {wxID_SAVEAS, "tool", wxTRANSLATE("另存为"), "rc/wxART_FILE_SAVE_AS.png", &uiMainFrame::m_toolSaveAs},
+        {wxID_UNDO, "tool", wxTRANSLATE("撤销"), "rc/wxART_UNDO.png", &uiMainFrame::m_toolUndo},
+        {wxID_REDO, "tool", wxTRANSLATE("重做"), "rc/wxART_REDO.png", &uiMainFrame::m_toolRedo},
         {wxID_SEPARATOR, nullptr, nullptr, nullptr, nullptr},
-        {ID_NEW_PARTICLE, "tool", "新创建粒子", "rc/wxART_PLUS.png", &uiMainFrame::m_toolNewParticle},
-        {wxID_DELETE, "tool", "删除", "rc/wxART_DELETE.png", &uiMainFrame::m_toolDelete},
+        {ID_NEW_PARTICLE, "tool", wxTRANSLATE("新创建粒子"), "rc/wxART_PLUS.png", &uiMainFrame::m_toolNewParticle},
+        {wxID_DELETE, "tool", wxTRANSLATE("删除"), "rc/wxART_DELETE.png", &uiMainFrame::m_toolDelete},
         {wxID_SEPARATOR, nullptr, nullptr, nullptr, nullptr},
         {ID_REPLAY, "replay", "", "rc/ID_REPLAY.png", &uiMainFrame::m_toolReplay},
         {wxID_SEPARATOR, nullptr, nullptr, nullptr, nullptr},
-        {ID_PREVIEW_PAUSE, "tool", "暂停/继续", "rc/ID_PREVIEW_PAUSE.png", &uiMainFrame::m_toolPause, wxITEM_CHECK},
-        {ID_PREVIEW_STEP, "tool", "单步", "rc/ID_PREVIEW_STEP.png", &uiMainFrame::m_toolStep},
-        {ID_PREVIEW_SPEED, "tool", "速度", "rc/ID_PREVIEW_SPEED.png", &uiMainFrame::m_toolSpeed, wxITEM_NORMAL, true},
+        {ID_PREVIEW_PAUSE, "tool", wxTRANSLATE("暂停/继续"), "rc/ID_PREVIEW_PAUSE.png", &uiMainFrame::m_toolPause,
+         wxITEM_CHECK},
+        {ID_PREVIEW_STEP, "tool", wxTRANSLATE("单步"), "rc/ID_PREVIEW_STEP.png", &uiMainFrame::m_toolStep},
+        {ID_PREVIEW_SPEED, "tool", wxTRANSLATE("速度"), "rc/ID_PREVIEW_SPEED.png", &uiMainFrame::m_toolSpeed,
+         wxITEM_NORMAL, true},
     };
 
     m_menubar = new wxMenuBar(0);
@@ -190,7 +197,8 @@ wxMenu* uiMainFrame::buildMenu(const MenuTable& table) {
         }
         wxString text = wxGetTranslation(wxString::FromUTF8(row.label));
         if (row.accelerator) text << wxS('\t') << row.accelerator;
-        const wxString help = wxString::FromUTF8(row.help);
+        // An empty text is not looked up: the catalogue's empty entry is its header.
+        const wxString help = *row.help ? wxGetTranslation(wxString::FromUTF8(row.help)) : wxString();
         wxMenuItem* item;
         if (row.submenu) {
             item = new wxMenuItem(menu, row.id, text, help, wxITEM_NORMAL, buildMenu(*row.submenu));

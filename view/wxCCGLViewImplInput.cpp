@@ -13,6 +13,7 @@
 #include <wx/bitmap.h>
 #include <wx/event.h>
 #include <wx/menu.h>
+#include <wx/translation.h>
 
 #include <cstdint>
 
@@ -165,25 +166,25 @@ void wxGLViewImpl::buildContextMenu() {
     if (m_contextMenu) return;
     m_contextMenu = new wxMenu();
 
-    auto* create = new wxMenuItem(m_contextMenu, kCreateId, wxString::FromUTF8("创建(&C)"));
+    auto* create = new wxMenuItem(m_contextMenu, kCreateId, wxGetTranslation(wxString::FromUTF8("创建(&C)")));
     create->SetBitmap(MenuPicture("rc/wxART_PLUS.png"));
     m_contextMenu->Append(create);
 
     auto* examples = new wxMenu();
     int id = kFirstExampleId;
     for (const char* name : kExamples) examples->Append(id++, wxString::FromUTF8(name));
-    auto* fromExample = new wxMenuItem(m_contextMenu, wxID_ANY, wxString::FromUTF8("从示例创建"), wxEmptyString,
-                                       wxITEM_NORMAL, examples);
+    auto* fromExample = new wxMenuItem(m_contextMenu, wxID_ANY, wxGetTranslation(wxString::FromUTF8("从示例创建")),
+                                       wxEmptyString, wxITEM_NORMAL, examples);
     fromExample->SetBitmap(MenuPicture("rc/wxART_PLUS.png"));
     m_contextMenu->Append(fromExample);
     m_contextMenu->AppendSeparator();
 
-    auto* remove = new wxMenuItem(m_contextMenu, wxID_DELETE, wxString::FromUTF8("删除(&D)"));
+    auto* remove = new wxMenuItem(m_contextMenu, wxID_DELETE, wxGetTranslation(wxString::FromUTF8("删除(&D)")));
     remove->SetBitmap(MenuPicture("rc/wxART_DELETE.png"));
     m_contextMenu->Append(remove);
     m_contextMenu->AppendSeparator();
 
-    auto* replay = new wxMenuItem(m_contextMenu, kReplayId, wxString::FromUTF8("重播\tCTRL+R"));
+    auto* replay = new wxMenuItem(m_contextMenu, kReplayId, wxGetTranslation(wxString::FromUTF8("重播\tCTRL+R")));
     replay->SetBitmap(MenuPicture("rc/ID_REPLAY.png"));
     m_contextMenu->Append(replay);
 }
