@@ -12,10 +12,11 @@ namespace {
 constexpr int kAboutPageId = 10003;
 
 wxString OwnPage() {
-    return wxString::FromUTF8("<html><head><meta charset=\"utf-8\"></head>"
-                              "<body style=\"font-family: sans-serif\"><h2>Flarewick</h2>"
-                              "<p>cocos2d-x 粒子编辑器</p><p>版本 ") +
-           kProgramVersion + "</p></body></html>";
+    return wxS("<html><head><meta charset=\"utf-8\"></head>"
+               "<body style=\"font-family: sans-serif\"><h2>Flarewick</h2><p>") +
+           wxGetTranslation(wxString::FromUTF8("cocos2d-x 粒子编辑器")) + wxS("</p><p>") +
+           wxString::Format(wxGetTranslation(wxString::FromUTF8("版本 %s")), wxString::FromUTF8(kProgramVersion)) +
+           wxS("</p></body></html>");
 }
 } // namespace
 

@@ -8,6 +8,7 @@
 #include <wx/dirdlg.h>
 #include <wx/filename.h>
 #include <wx/sizer.h>
+#include <wx/translation.h>
 
 #include "platform/CCFileUtils.h"
 
@@ -29,7 +30,7 @@ std::string SearchPathForm(const std::string& path) {
 // recent files, where no directory can be picked).
 wxString ChooseDirectory(wxWindow* parent, const wxString& start) {
     wxDirDialog chooser(parent, wxDirSelectorPromptStr, start, wxDD_DEFAULT_STYLE);
-    chooser.SetTitle(wxString::FromUTF8("添加工作目录"));
+    chooser.SetTitle(wxGetTranslation(wxString::FromUTF8("添加工作目录")));
     return chooser.ShowModal() == wxID_OK ? chooser.GetPath() : wxString();
 }
 } // namespace
@@ -44,10 +45,10 @@ AddWorkPathDlg::AddWorkPathDlg(wxWindow* parent, wxWindowID, const wxString& tit
     column->Add(m_listWorkPaths, 0, wxEXPAND | wxALL, 5);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    m_buttonAdd = new wxButton(this, kAddId, wxString::FromUTF8("添加"));
+    m_buttonAdd = new wxButton(this, kAddId, wxGetTranslation(wxString::FromUTF8("添加")));
     buttons->Add(m_buttonAdd, 0, wxALIGN_CENTER | wxALL, 5);
     buttons->Add(0, 0, 1, wxEXPAND, 5);
-    m_buttonDelete = new wxButton(this, kDeleteId, wxString::FromUTF8("删除"));
+    m_buttonDelete = new wxButton(this, kDeleteId, wxGetTranslation(wxString::FromUTF8("删除")));
     buttons->Add(m_buttonDelete, 1, wxALIGN_CENTER | wxALL, 5);
     column->Add(buttons, 1, wxALIGN_CENTER, 5);
 

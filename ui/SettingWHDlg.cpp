@@ -5,6 +5,7 @@
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
+#include <wx/translation.h>
 
 #include <algorithm>
 
@@ -34,7 +35,8 @@ SettingWHDlg::SettingWHDlg(wxWindow* parent, wxWindowID, const wxString& title, 
 
     auto* column = new wxBoxSizer(wxVERTICAL);
 
-    auto* box = new wxStaticBoxSizer(new wxStaticBox(this, wxID_ANY, wxString::FromUTF8("分辨率")), wxHORIZONTAL);
+    auto* box = new wxStaticBoxSizer(new wxStaticBox(this, wxID_ANY, wxGetTranslation(wxString::FromUTF8("分辨率"))),
+                                     wxHORIZONTAL);
     wxStaticBox* frame = box->GetStaticBox();
     m_staticTextWidth = new wxStaticText(frame, wxID_ANY, "width");
     m_staticTextWidth->Wrap(-1);
@@ -49,11 +51,11 @@ SettingWHDlg::SettingWHDlg(wxWindow* parent, wxWindowID, const wxString& title, 
     column->Add(box, 1, wxFIXED_MINSIZE | wxALIGN_CENTER | wxALL, 5);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    m_buttonOK = new wxButton(this, wxID_OK, wxString::FromUTF8("确定"));
+    m_buttonOK = new wxButton(this, wxID_OK, wxGetTranslation(wxString::FromUTF8("确定")));
     m_buttonOK->SetDefault();
     buttons->Add(m_buttonOK, 0, wxALIGN_CENTER_VERTICAL, 5);
     buttons->Add(30, 0, 1, wxEXPAND, 5);
-    m_buttonClose = new wxButton(this, wxID_CANCEL, wxString::FromUTF8("关闭"));
+    m_buttonClose = new wxButton(this, wxID_CANCEL, wxGetTranslation(wxString::FromUTF8("关闭")));
     buttons->Add(m_buttonClose, 0, wxALIGN_CENTER_VERTICAL | wxALL, 5);
     column->Add(buttons, 1, wxALIGN_BOTTOM | wxALIGN_CENTER_HORIZONTAL | wxBOTTOM, 5);
 
@@ -68,8 +70,8 @@ SettingWHDlg::SettingWHDlg(wxWindow* parent, wxWindowID, const wxString& title, 
 
 bool SettingWHDlg::Validate() {
     if (m_spinWidth->GetValue() <= 0 || m_spinHeight->GetValue() <= 0) {
-        wxMessageBox(wxString::FromUTF8("设计分辨率的宽和高必须大于0！"), wxString::FromUTF8("提示"), wxOK | wxCENTRE,
-                     this);
+        wxMessageBox(wxGetTranslation(wxString::FromUTF8("设计分辨率的宽和高必须大于0！")),
+                     wxGetTranslation(wxString::FromUTF8("提示")), wxOK | wxCENTRE, this);
         return false;
     }
     return wxDialog::Validate();
