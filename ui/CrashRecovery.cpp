@@ -45,7 +45,9 @@ std::map<RecoveryFolder*, std::vector<RecoveryEntry>> Restore(const std::vector<
             continue;
         }
         failed[item.folder].push_back(item.entry);
-        *report << wxS("\n") << FromUtf8(file) << wxS("\n    ") << FromUtf8(why);
+        // The engine's reason is a catalogue text of its own; an empty one is not looked up (that is the header).
+        *report << wxS("\n") << FromUtf8(file) << wxS("\n    ")
+                << (why.empty() ? wxString() : wxGetTranslation(wxString::FromUTF8(why.c_str())));
     }
     return failed;
 }

@@ -25,8 +25,9 @@
 
 namespace {
 
-const wxString kChooserMessage = wxString::FromUTF8("保存C++源文件");
-const wxString kPlistWildcard = wxString::FromUTF8("字典文件(*.plist)|*.plist");
+// Looked up when asked for: the catalogue is loaded after static objects are made.
+const char* const kChooserMessage = wxTRANSLATE("保存C++源文件");
+const char* const kPlistWildcard = wxTRANSLATE("字典文件(*.plist)|*.plist");
 
 void Notice(const wxString& text, const wxString& caption) {
     wxMessageBox(text, caption, wxOK | wxCENTRE);
@@ -36,9 +37,10 @@ void Notice(const wxString& text, const wxString& caption) {
 // own file functions can tell; empty when they find nothing wrong.
 wxString WhyNoParticleSystem(const std::string& path) {
     cocos2d::FileUtils* files = cocos2d::FileUtils::getInstance();
-    if (!files->isFileExist(path)) return wxString::FromUTF8("文件不存在或无法读取。");
-    if (files->getValueMapFromFile(path).empty()) return wxString::FromUTF8("文件不是 plist 字典，或字典为空。");
-    return wxString::FromUTF8("文件中的粒子参数无法使用。");
+    if (!files->isFileExist(path)) return wxGetTranslation(wxString::FromUTF8("文件不存在或无法读取。"));
+    if (files->getValueMapFromFile(path).empty())
+        return wxGetTranslation(wxString::FromUTF8("文件不是 plist 字典，或字典为空。"));
+    return wxGetTranslation(wxString::FromUTF8("文件中的粒子参数无法使用。"));
 }
 
 } // namespace
@@ -51,13 +53,14 @@ DocumentCommands::DocumentCommands(wxWindow* parent, EngineHost& host)
 wxString DocumentCommands::openWildcard() {
     // The label of the last filter keeps its text; its pattern must carry no
     // spaces, or the chooser matches no file at all.
-    return wxString::FromUTF8(
-        "字典文件(*.plist)|*.plist|Cocos Studio 文件(*.csb)|*.csb|Image png(*.png)|*.png|Image jpg(*.jpg) |*.jpg");
+    return wxGetTranslation(wxString::FromUTF8(
+        "字典文件(*.plist)|*.plist|Cocos Studio 文件(*.csb)|*.csb|Image png(*.png)|*.png|Image jpg(*.jpg) |*.jpg"));
 }
 
 void DocumentCommands::open() {
     m_host.pausePump();
-    const wxString path = m_askPath({kChooserMessage, openWildcard(), wxFD_OPEN | wxFD_FILE_MUST_EXIST});
+    const wxString path = m_askPath(
+        {wxGetTranslation(wxString::FromUTF8(kChooserMessage)), openWildcard(), wxFD_OPEN | wxFD_FILE_MUST_EXIST});
     if (!path.empty()) openPath(path);
     m_host.resumePump();
 }
@@ -84,7 +87,8 @@ void DocumentCommands::openFiles(const std::vector<wxString>& paths) {
         if (isOpenable(path))
             openPath(path);
         else
-            Notice(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：")) + wxFileName(path).GetFullName(),
+            Notice(wxString::Format(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：%s")),
+                                    wxFileName(path).GetFullName()),
                    wxGetTranslation(wxString::FromUTF8("提示")));
     }
 }
@@ -95,7 +99,7 @@ bool DocumentCommands::dropFiles(const std::vector<wxString>& paths, const cocos
         if (!isOpenable(path))
             refused << (refused.empty() ? wxString() : wxString(wxS("\n"))) << wxFileName(path).GetFullName();
     if (!refused.empty()) {
-        Notice(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：")) + refused,
+        Notice(wxString::Format(wxGetTranslation(wxString::FromUTF8("不支持的文件类型：%s")), refused),
                wxGetTranslation(wxString::FromUTF8("提示")));
         return false;
     }
@@ -114,7 +118,7 @@ bool DocumentCommands::openParticleFile(const wxString& path, const cocos2d::Vec
     SeedNewEffect();
     ParticleSystem2DEditor* object = ParticleSystem2DEditor::createFromFile(file);
     if (!object) {
-        wxString text = wxString::FromUTF8("无法加载粒子文件！") + wxS("\n") + path;
+        wxString text = wxGetTranslation(wxString::FromUTF8("无法加载粒子文件！")) + wxS("\n") + path;
         const wxString why = WhyNoParticleSystem(file);
         if (!why.empty()) text << wxS("\n") << why;
         Notice(text, wxGetTranslation(wxString::FromUTF8("提示")));
@@ -140,7 +144,8 @@ void DocumentCommands::openBackground(const wxString& path, bool studioFile) {
         if (m_fileUsed) m_fileUsed(path);
         return;
     }
-    wxString text = wxString::FromUTF8("无法加载背景文件！") + wxS("\n") + path;
+    wxString text = wxGetTranslation(wxString::FromUTF8("无法加载背景文件！")) + wxS("\n") + path;
+    // The engine's reason is a catalogue text of its own, with its detail in its place.
     if (!why.reason.empty())
         text << wxS("\n")
              << wxString::Format(wxGetTranslation(wxString::FromUTF8(why.reason.c_str())),
@@ -159,7 +164,8 @@ EditorObject* DocumentCommands::objectToSave() {
 }
 
 wxString DocumentCommands::askSavePath() {
-    return m_askPath({kChooserMessage, kPlistWildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT});
+    return m_askPath({wxGetTranslation(wxString::FromUTF8(kChooserMessage)),
+                      wxGetTranslation(wxString::FromUTF8(kPlistWildcard)), wxFD_SAVE | wxFD_OVERWRITE_PROMPT});
 }
 
 void DocumentCommands::save() {

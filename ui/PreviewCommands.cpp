@@ -138,7 +138,7 @@ void PreviewCommands::chooseSeed() {
 void PreviewCommands::showSpeedChoices() {
     wxMenu choices;
     for (int i = 0; i < PreviewClock::kSpeedCount; ++i)
-        choices.AppendRadioItem(ID_PREVIEW_SPEED_FIRST + i, wxGetTranslation(wxString::FromUTF8(kSpeedLabels[i])));
+        choices.AppendRadioItem(ID_PREVIEW_SPEED_FIRST + i, wxString::FromUTF8(kSpeedLabels[i]));
     choices.Check(ID_PREVIEW_SPEED_FIRST + m_clock.speedIndex(), true);
     // Under the tool, as a drop-down opens.
     wxPoint at(0, 0);
@@ -167,8 +167,8 @@ void PreviewCommands::showState() {
             pause->SetBitmap(wxBitmap(RunTimeFileText(paused ? "rc/ID_PREVIEW_PLAY.png" : "rc/ID_PREVIEW_PAUSE.png"),
                                       wxBITMAP_TYPE_ANY));
         m_tools->SetToolShortHelp(ID_PREVIEW_SPEED,
-                                  wxGetTranslation(wxString::FromUTF8("速度")) + wxS(" ") +
-                                      wxGetTranslation(wxString::FromUTF8(kSpeedLabels[m_clock.speedIndex()])));
+                                  wxString::Format(wxGetTranslation(wxString::FromUTF8("速度 %s")),
+                                                   wxString::FromUTF8(kSpeedLabels[m_clock.speedIndex()])));
         m_tools->Refresh(false);
     }
 }

@@ -47,8 +47,8 @@ wxString RecentFiles::take(int id) {
     if (index < 0 || static_cast<size_t>(index) >= m_history.GetCount()) return wxString();
     const wxString path = m_history.GetHistoryFile(static_cast<size_t>(index));
     if (wxFileName::FileExists(path)) return path;
-    wxMessageBox(wxGetTranslation(wxString::FromUTF8("文件不存在：")) + path, wxString::FromUTF8("提示"),
-                 wxOK | wxCENTRE, m_parent);
+    wxMessageBox(wxString::Format(wxGetTranslation(wxString::FromUTF8("文件不存在：%s")), path),
+                 wxGetTranslation(wxString::FromUTF8("提示")), wxOK | wxCENTRE, m_parent);
     m_history.RemoveFileFromHistory(static_cast<size_t>(index));
     Store(RecentFileRemovedChange(std::string(path.utf8_str())));
     return wxString();

@@ -102,7 +102,8 @@ bool TextureReloader::reload(Texture2D* texture, const std::string& path) {
     image->release();
     if (!loaded) {
         // The old picture stays; a half-written file will be looked at again when it next changes.
-        m_tell(wxGetTranslation(wxString::FromUTF8("图片无法读取，仍显示原来的图片：")) + wxString::FromUTF8(path));
+        m_tell(wxString::Format(wxGetTranslation(wxString::FromUTF8("图片无法读取，仍显示原来的图片：%s")),
+                                wxString::FromUTF8(path)));
         return false;
     }
     texture->setPath(path);
