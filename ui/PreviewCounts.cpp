@@ -22,6 +22,18 @@ constexpr int kRefreshMilliseconds = 250;
 // After the effects' own updates (priority 1), so that each frame's count is its final one.
 constexpr int kWatchPriority = 2;
 constexpr int kCountsField = 1;
+constexpr int kCountsWidth = 360;
+// Room for the field's border and inner margins beside the text itself.
+constexpr int kFieldPadding = 24;
+
+// The field never narrows, so that it does not jump as the numbers change;
+// it widens when a text needs more room (other languages run longer).
+void FitField(wxStatusBar* bar, const wxString& text) {
+    const int needed = bar->GetTextExtent(text).x + kFieldPadding;
+    if (needed <= bar->GetStatusWidth(kCountsField)) return;
+    const int widths[] = {-1, needed};
+    bar->SetStatusWidths(2, widths);
+}
 
 } // namespace
 
@@ -30,7 +42,7 @@ PreviewCounts::PreviewCounts(wxFrame* frame, EngineHost& host)
       m_host(host),
       m_timer(this, ID_PREVIEW_COUNTS_TIMER) {
     if (wxStatusBar* bar = frame->GetStatusBar()) {
-        const int widths[] = {-1, 360};
+        const int widths[] = {-1, kCountsWidth};
         bar->SetFieldsCount(2, widths);
         // Writing the field repaints only the bar, never the engine view.
         host.ignoreEventsOf(bar);
@@ -63,14 +75,12 @@ void PreviewCounts::restartAll() {
 }
 
 wxString PreviewCounts::textFor(const ParticleSystem* selected) const {
-    const wxString rate = wxGetTranslation(wxString::FromUTF8("帧率")) +
-                          wxString::Format(wxS(" %d"), static_cast<int>(std::lround(m_frameRate)));
-    if (!selected) return rate;
+    const int rate = static_cast<int>(std::lround(m_frameRate));
+    if (!selected) return wxString::Format(wxGetTranslation(wxString::FromUTF8("帧率 %d")), rate);
     const EffectWatch::Watch watch = m_watch.of(selected);
     const int total = selected->getTotalParticles();
-    wxString text = wxGetTranslation(wxString::FromUTF8("粒子")) +
-                    wxString::Format(wxS(" %d/%d  "), selected->getParticleCount(), total) +
-                    wxGetTranslation(wxString::FromUTF8("峰值")) + wxString::Format(wxS(" %d  "), watch.peak) + rate;
+    wxString text = wxString::Format(wxGetTranslation(wxString::FromUTF8("粒子 %d/%d  峰值 %d  帧率 %d")),
+                                     selected->getParticleCount(), total, watch.peak, rate);
     // A whole life span shows whether the cap is ever reached.
     const float lifeSpan = selected->getLife() + std::fabs(selected->getLifeVar());
     if (watch.capped)
@@ -92,9 +102,12 @@ void PreviewCounts::refresh() {
     const auto& selection = SelectionManager::getInstance()->selection;
     const auto* selected = selection.empty() ? nullptr : dynamic_cast<const ParticleSystem*>(selection.front());
     const wxString text = textFor(selected);
-    if (text == m_shown || !m_frame->GetStatusBar()) return;
+    wxStatusBar* bar = m_frame->GetStatusBar();
+    if (!bar) return;
+    FitField(bar, text);
+    if (text == m_shown) return;
     m_shown = text;
-    m_frame->SetStatusText(text, kCountsField);
+    bar->SetStatusText(text, kCountsField);
 }
 
 void PreviewCounts::OnTimer(wxTimerEvent&) {

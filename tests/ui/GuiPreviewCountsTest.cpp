@@ -134,3 +134,24 @@ TEST_F(GuiPreviewCounts, NoteWhenTheCapRefusesNewParticles) {
     EXPECT_TRUE(text.StartsWith(U("粒子 20/20  峰值 20  "))) << text;
     EXPECT_TRUE(text.EndsWith(U("  粒子数已达上限"))) << text;
 }
+
+TEST_F(GuiPreviewCounts, FieldWidensToItsTextAndNeverNarrows) {
+    ParticleSystem2DEditor* flower = newParticle();
+    ASSERT_NE(flower, nullptr);
+    wxStatusBar* bar = m_frame->GetStatusBar();
+    // A field too narrow for its text, as a longer language's words would find it.
+    const int narrow[] = {-1, 40};
+    bar->SetStatusWidths(2, narrow);
+    m_frame->preview().counts().refresh();
+    const wxString text = bar->GetStatusText(1);
+    ASSERT_FALSE(text.empty());
+    wxRect field;
+    ASSERT_TRUE(bar->GetFieldRect(1, field));
+    EXPECT_GE(field.width, bar->GetTextExtent(text).x) << text;
+
+    // A shorter text later keeps the width.
+    const int wide = bar->GetStatusWidth(1);
+    SelectionManager::getInstance()->clearSelection();
+    m_frame->preview().counts().refresh();
+    EXPECT_EQ(bar->GetStatusWidth(1), wide);
+}
