@@ -68,7 +68,7 @@ std::vector<std::string> TextureFolders(const ParticleSystem2DEditor* effect) {
     return folders;
 }
 
-// The progress dialog's cancel button says "取消" in every language.
+// The progress dialog's cancel button takes the program's own word from its catalog, not the toolkit's.
 class ExportProgress : public wxProgressDialog {
 public:
     ExportProgress(wxWindow* parent, int frames)
