@@ -2,7 +2,8 @@
 """The interface catalog: extracts the texts to translate and checks po/en.po against them.
 
   translations.py extract OUT.pot      write the template (xgettext over the sources)
-  translations.py check [--source F]   exit 1 when a text is unmarked, untranslated,
+  translations.py check [--source F] [--catalog PO]
+                                       exit 1 when a text is unmarked, untranslated,
                                         fuzzy or stale, or the catalog does not compile
 
 The source texts are Chinese; every text a user sees is either looked up where
@@ -19,6 +20,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SOURCE_DIRS = ["app", "editor", "engine", "particle", "program", "render", "tools", "ui", "view"]
 CATALOG = os.path.join(ROOT, "po", "en.po")
 KEYWORDS = ["-kFromUTF8", "-kwxTRANSLATE", "-kCC_USER_TEXT", "-kwxPLURAL:1,2"]
+PLACE = re.compile(r"\{\d+\}")
 CJK = re.compile("[\u3000-\u303f\u4e00-\u9fff\uff00-\uffef]")
 
 
@@ -134,7 +136,7 @@ def extract(out, extra=()):
         f.write("\n\n".join(block.strip("\n") for block in kept) + "\n")
 
 
-def check(extra=()):
+def check(extra=(), catalog_path=CATALOG):
     problems = []
     for path in sources(extra):
         for line, literal in unmarked_texts(path):
@@ -144,7 +146,7 @@ def check(extra=()):
         extract(pot, extra)
         wanted = {e["msgid"] for e in read_po(pot) if e["msgid"]}
     catalog = {}
-    for e in read_po(CATALOG):
+    for e in read_po(catalog_path):
         if not e["msgid"]:
             continue
         if e["obsolete"]:
@@ -159,13 +161,16 @@ def check(extra=()):
             problems.append(f"po/en.po: fuzzy English for {msgid!r}")
         elif not all(e["msgstr"]) or not e["msgstr"]:
             problems.append(f"po/en.po: empty English for {msgid!r}")
+        elif any(sorted(PLACE.findall(msgid)) != sorted(PLACE.findall(english)) for english in e["msgstr"]):
+            # msgfmt checks the % formats; the particle check's {1} places are ours to check.
+            problems.append(f"po/en.po: the English does not keep the places {{1}}, {{2}}… of {msgid!r}")
     for msgid in sorted(set(catalog) - wanted):
         problems.append(f"po/en.po: stale entry, no source text any more: {msgid!r}")
     template = os.path.join(ROOT, "po", "flarewick.pot")
     committed = {e["msgid"] for e in read_po(template) if e["msgid"]} if os.path.exists(template) else set()
     if not extra and committed != wanted:
         problems.append("po/flarewick.pot is out of date: run scripts/update-translations.sh")
-    compiled = subprocess.run(["msgfmt", "-c", "--check-format", "-o", os.devnull, CATALOG],
+    compiled = subprocess.run(["msgfmt", "-c", "--check-format", "-o", os.devnull, catalog_path],
                               capture_output=True, text=True)
     if compiled.returncode != 0:
         problems.append("po/en.po does not compile:\n" + compiled.stderr)
@@ -181,7 +186,8 @@ def main(argv):
         return 0
     if argv and argv[0] == "check":
         extra = [argv[i + 1] for i in range(len(argv) - 1) if argv[i] == "--source"]
-        return check(extra)
+        catalogs = [argv[i + 1] for i in range(len(argv) - 1) if argv[i] == "--catalog"]
+        return check(extra, catalogs[-1] if catalogs else CATALOG)
     print(__doc__)
     return 2
 

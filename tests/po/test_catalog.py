@@ -10,10 +10,18 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 SCRIPT = os.path.join(ROOT, "scripts", "translations.py")
 
 
-def run_check(*planted):
-    """Runs the check over the sources plus the planted C++ texts."""
+def run_check(*planted, entries=""):
+    """Runs the check over the sources plus the planted C++ texts, with the
+    catalog plus the planted entries."""
     with tempfile.TemporaryDirectory() as tmp:
         args = []
+        if entries:
+            catalog = os.path.join(tmp, "en.po")
+            with open(os.path.join(ROOT, "po", "en.po"), encoding="utf-8") as f:
+                text = f.read()
+            with open(catalog, "w", encoding="utf-8") as f:
+                f.write(text + "\n" + entries)
+            args += ["--catalog", catalog]
         for i, text in enumerate(planted):
             path = os.path.join(tmp, f"Planted{i}.cpp")
             with open(path, "w", encoding="utf-8") as f:
@@ -36,6 +44,14 @@ class CatalogTest(unittest.TestCase):
         result = run_check('const char* kRows[] = {wxTRANSLATE("表里的字"), CC_USER_TEXT("引擎的字")};\n')
         self.assertIn("no English for '表里的字'", result.stdout)
         self.assertIn("no English for '引擎的字'", result.stdout)
+
+    def test_english_that_drops_a_place_fails(self):
+        source = 'const char* kRows[] = {CC_USER_TEXT("找不到 \\"{1}\\"（查找了 {2}）")};\n'
+        good = run_check(source, entries='msgid "找不到 \\"{1}\\"（查找了 {2}）"\nmsgstr "No \\"{1}\\" (looked in {2})"\n')
+        self.assertEqual(good.returncode, 0, good.stdout)
+        bad = run_check(source, entries='msgid "找不到 \\"{1}\\"（查找了 {2}）"\nmsgstr "No \\"{1}\\" found"\n')
+        self.assertEqual(bad.returncode, 1)
+        self.assertIn("does not keep the places", bad.stdout)
 
     def test_a_text_that_skips_the_lookup_fails(self):
         result = run_check('void f() {\n  // 注释里的中文不算\n  g(wxString::FromUTF8("直接显示"));\n'
