@@ -19,7 +19,7 @@ import tempfile
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SOURCE_DIRS = ["app", "editor", "engine", "particle", "program", "render", "tools", "ui", "view"]
 CATALOG = os.path.join(ROOT, "po", "en.po")
-KEYWORDS = ["-kFromUTF8", "-kwxTRANSLATE", "-kCC_USER_TEXT", "-kwxPLURAL:1,2"]
+KEYWORDS = ["-kFromUTF8", "-kwxTRANSLATE", "-kwxTRANSLATE_IN_CONTEXT:1c,2", "-kCC_USER_TEXT", "-kwxPLURAL:1,2"]
 PLACE = re.compile(r"\{\d+\}")
 CJK = re.compile("[\u3000-\u303f\u4e00-\u9fff\uff00-\uffef]")
 
@@ -37,6 +37,7 @@ LEXEME = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])
 MARKS = [
     re.compile(r"wxGetTranslation\(\s*wxString::FromUTF8\(\s*$"),
     re.compile(r"wxTRANSLATE\(\s*$"),
+    re.compile(r'wxTRANSLATE_IN_CONTEXT\(\s*"[^"]*",\s*$'),
     re.compile(r"CC_USER_TEXT\(\s*$"),
 ]
 
@@ -69,7 +70,8 @@ def unquote(s):
 
 
 def read_po(path):
-    """Entries as dicts: msgid, msgid_plural, msgstr (list), fuzzy, obsolete."""
+    """Entries as dicts: msgctxt, msgid, msgid_plural, msgstr (list), fuzzy, obsolete, and
+    key, which tells entries apart (the context, if any, and the msgid)."""
     entries, entry, field = [], None, None
     for raw in open(path, encoding="utf-8").read().split("\n") + [""]:
         line = raw.strip()
@@ -82,12 +84,15 @@ def read_po(path):
             entry, field = None, None
             continue
         if entry is None:
-            entry = {"msgid": None, "msgid_plural": None, "msgstr": [], "fuzzy": False, "obsolete": False}
+            entry = {"msgctxt": None, "msgid": None, "msgid_plural": None, "msgstr": [], "fuzzy": False,
+                     "obsolete": False}
         entry["obsolete"] |= obsolete
         if line.startswith("#,"):
             entry["fuzzy"] |= "fuzzy" in line
         elif line.startswith("#"):
             continue
+        elif line.startswith("msgctxt "):
+            entry["msgctxt"], field = unquote(line[8:]), "msgctxt"
         elif line.startswith("msgid_plural "):
             entry["msgid_plural"], field = unquote(line[13:]), "msgid_plural"
         elif line.startswith("msgid "):
@@ -100,7 +105,10 @@ def read_po(path):
                 entry["msgstr"][-1] += unquote(line)
             elif field:
                 entry[field] += unquote(line)
-    return [e for e in entries if e["msgid"] is not None]
+    entries = [e for e in entries if e["msgid"] is not None]
+    for e in entries:
+        e["key"] = (e["msgctxt"] + "\x04" if e["msgctxt"] is not None else "") + e["msgid"]
+    return entries
 
 
 def xgettext(files, out):
@@ -144,7 +152,7 @@ def check(extra=(), catalog_path=CATALOG):
     with tempfile.TemporaryDirectory() as tmp:
         pot = os.path.join(tmp, "flarewick.pot")
         extract(pot, extra)
-        wanted = {e["msgid"] for e in read_po(pot) if e["msgid"]}
+        wanted = {e["key"] for e in read_po(pot) if e["msgid"]}
     catalog = {}
     for e in read_po(catalog_path):
         if not e["msgid"]:
@@ -152,7 +160,7 @@ def check(extra=(), catalog_path=CATALOG):
         if e["obsolete"]:
             problems.append(f"po/en.po: obsolete entry left in the catalog: {e['msgid']!r}")
             continue
-        catalog[e["msgid"]] = e
+        catalog[e["key"]] = e
     for msgid in sorted(wanted):
         e = catalog.get(msgid)
         if e is None:
@@ -167,7 +175,7 @@ def check(extra=(), catalog_path=CATALOG):
     for msgid in sorted(set(catalog) - wanted):
         problems.append(f"po/en.po: stale entry, no source text any more: {msgid!r}")
     template = os.path.join(ROOT, "po", "flarewick.pot")
-    committed = {e["msgid"] for e in read_po(template) if e["msgid"]} if os.path.exists(template) else set()
+    committed = {e["key"] for e in read_po(template) if e["msgid"]} if os.path.exists(template) else set()
     if not extra and committed != wanted:
         problems.append("po/flarewick.pot is out of date: run scripts/update-translations.sh")
     compiled = subprocess.run(["msgfmt", "-c", "--check-format", "-o", os.devnull, catalog_path],

@@ -30,7 +30,8 @@ std::string SearchPathForm(const std::string& path) {
 // recent files, where no directory can be picked).
 wxString ChooseDirectory(wxWindow* parent, const wxString& start) {
     wxDirDialog chooser(parent, wxDirSelectorPromptStr, start, wxDD_DEFAULT_STYLE);
-    chooser.SetTitle(wxGetTranslation(wxString::FromUTF8("添加工作目录")));
+    chooser.SetTitle(wxGetTranslation(wxString::FromUTF8(wxTRANSLATE_IN_CONTEXT("title", "添加工作目录")), wxString(),
+                                      wxS("title")));
     return chooser.ShowModal() == wxID_OK ? chooser.GetPath() : wxString();
 }
 } // namespace

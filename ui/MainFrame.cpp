@@ -42,8 +42,10 @@ const char* const kExamples[] = {"Flower", "Fire",  "Fireworks", "Explosion", "G
 MainFrame::MainFrame(wxWindow* parent)
     : uiMainFrame(parent, wxID_ANY, wxString::FromUTF8(kTitle), wxDefaultPosition, wxSize(1280, 1000)),
       m_mgr(nullptr, wxAUI_MGR_DEFAULT),
-      m_addWorkPathDlg(this, wxID_ANY, wxGetTranslation(wxString::FromUTF8("添加工作目录")), wxDefaultPosition,
-                       wxSize(358, 256)),
+      m_addWorkPathDlg(this, wxID_ANY,
+                       wxGetTranslation(wxString::FromUTF8(wxTRANSLATE_IN_CONTEXT("title", "添加工作目录")), wxString(),
+                                        wxS("title")),
+                       wxDefaultPosition, wxSize(358, 256)),
       m_host(this),
       m_documents(this, m_host),
       m_export(this) {
