@@ -3,6 +3,7 @@
 
 #include "app/InterfaceLanguage.h"
 #include "ui/MainFrame.h"
+#include "ui/MainFrameIds.h"
 
 #include <wx/aui/aui.h>
 #include <wx/aui/auibar.h>
@@ -10,6 +11,7 @@
 #include <wx/propgrid/manager.h>
 #include <wx/propgrid/property.h>
 #include <wx/statusbr.h>
+#include <wx/toplevel.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -106,6 +108,13 @@ protected:
 TEST_F(GuiEnglishInterface, MenusToolsAndGridRowsAreEnglish) {
     EXPECT_EQ(CurrentInterfaceLanguage(), InterfaceLanguage::English);
     EXPECT_EQ(menuTitles(), (std::vector<std::string>{"&File", "&Edit", "Pre&view", "&Settings", "&Help"}));
+    // One Chinese text, two English ones: the menu entry opens a dialog, the dialog's title does not.
+    EXPECT_EQ(m_frame->GetMenuBar()->FindItem(ID_ADD_WORK_PATH)->GetItemLabelText().utf8_string(),
+              "Add Work Directory…");
+    bool titled = false;
+    for (wxWindow* window : wxTopLevelWindows)
+        titled |= static_cast<wxTopLevelWindow*>(window)->GetTitle() == wxS("Add Work Directory");
+    EXPECT_TRUE(titled) << "no dialog titled \"Add Work Directory\"";
     // The window's title is the program's name in either language.
     EXPECT_EQ(m_frame->GetTitle(), wxS("Flarewick(Cocos2dx)"));
 
