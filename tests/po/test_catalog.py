@@ -53,6 +53,14 @@ class CatalogTest(unittest.TestCase):
         self.assertEqual(bad.returncode, 1)
         self.assertIn("does not keep the places", bad.stdout)
 
+    def test_fuzzy_and_stale_english_fails(self):
+        source = 'void f() { g(wxGetTranslation(wxString::FromUTF8("模糊的译文"))); }\n'
+        result = run_check(source, entries='#, fuzzy\nmsgid "模糊的译文"\nmsgstr "Vague"\n\n'
+                                           'msgid "源码里已经没有这句"\nmsgstr "Gone"\n')
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("fuzzy English for '模糊的译文'", result.stdout)
+        self.assertIn("stale entry, no source text any more: '源码里已经没有这句'", result.stdout)
+
     def test_a_text_that_skips_the_lookup_fails(self):
         result = run_check('void f() {\n  // 注释里的中文不算\n  g(wxString::FromUTF8("直接显示"));\n'
                            '  h(wxGetTranslation(\n      wxString::FromUTF8("分成两行" "也算")));\n}\n')
