@@ -239,10 +239,11 @@ const std::vector<ParticleParameter>& table() {
          },
          "emissionRate"},
         // Not written: the engine does not read it from a file (the help says so).
+        // A long help text stays on the line of its marker.
+        // clang-format off
         {"positionType", wxTRANSLATE("发射位置类型"),
-         wxTRANSLATE("发射位置类型,"
-                     "由于cocos2dx引擎里面没有从文件中读取此属性，所以这个属性只可以在编辑器中查看效果，项目中需要手动"
-                     "调用setPositionType函数"),
+         wxTRANSLATE("发射位置类型,由于cocos2dx引擎里面没有从文件中读取此属性，所以这个属性只可以在编辑器中查看效果，项目中需要手动调用setPositionType函数"),
+         // clang-format on
          C::Emitter, G::None, nullptr, K::Choice, L::PositionTypes, nullptr, E::None, 0,
          [](ParticleSystem& s) { return number(static_cast<int>(s.getPositionType())); },
          [](ParticleSystem& s, const ParticleValue& v) {
@@ -255,10 +256,10 @@ const std::vector<ParticleParameter>& table() {
         {"sourcePositionVariance", wxTRANSLATE("发射源位置变量"), wxTRANSLATE("粒子系统发射源位置变化量，用于区域发射"),
          C::Emitter, G::None, nullptr, K::Point, L::None, "sourcePositionVariance", E::Real, 16,
          FW_POINT(getPosVar, setPosVar), nullptr},
+        // clang-format off
         {"textureFileName", wxTRANSLATE("发射图片"),
-         wxTRANSLATE("粒子使用图片文件，导出文件后plist文件里面记录的只有文件名不包含路径，使用是plist和图片需要放在同"
-                     "一个目录；"
-                     "若不想放在一个目录，也可以打开plist文件直接修改textureFileName属性值"),
+         wxTRANSLATE("粒子使用图片文件，导出文件后plist文件里面记录的只有文件名不包含路径，使用是plist和图片需要放在同一个目录；若不想放在一个目录，也可以打开plist文件直接修改textureFileName属性值"),
+         // clang-format on
          C::Emitter, G::None, nullptr, K::File, L::None, "textureFileName", E::String, 38, nullptr, nullptr, nullptr},
     };
     return rows;

@@ -50,11 +50,17 @@ DocumentCommands::DocumentCommands(wxWindow* parent, EngineHost& host)
       m_host(host),
       m_askPath([parent](const FileRequest& r) { return AskPathWithChooser(parent, r); }) {}
 
+namespace {
+// The text stays on the line of its marker.
+// clang-format off
+const char* const kOpenFilters = wxTRANSLATE("字典文件(*.plist)|*.plist|Cocos Studio 文件(*.csb)|*.csb|Image png(*.png)|*.png|Image jpg(*.jpg) |*.jpg");
+// clang-format on
+} // namespace
+
 wxString DocumentCommands::openWildcard() {
     // The label of the last filter keeps its text; its pattern must carry no
     // spaces, or the chooser matches no file at all.
-    return wxGetTranslation(wxString::FromUTF8(
-        "字典文件(*.plist)|*.plist|Cocos Studio 文件(*.csb)|*.csb|Image png(*.png)|*.png|Image jpg(*.jpg) |*.jpg"));
+    return wxGetTranslation(wxString::FromUTF8(kOpenFilters));
 }
 
 void DocumentCommands::open() {
