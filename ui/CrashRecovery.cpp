@@ -45,9 +45,8 @@ std::map<RecoveryFolder*, std::vector<RecoveryEntry>> Restore(const std::vector<
             continue;
         }
         failed[item.folder].push_back(item.entry);
-        // The engine's reason is a catalogue text of its own; an empty one is not looked up (that is the header).
-        *report << wxS("\n") << FromUtf8(file) << wxS("\n    ")
-                << (why.empty() ? wxString() : wxGetTranslation(wxString::FromUTF8(why.c_str())));
+        // The engine's reason is a catalog text of its own.
+        *report << wxS("\n") << FromUtf8(file) << wxS("\n    ") << wxGetTranslation(wxString::FromUTF8(why.c_str()));
     }
     return failed;
 }

@@ -176,8 +176,7 @@ uiMainFrame::uiMainFrame(wxWindow*, wxWindowID, const wxString& title, const wxP
             m_toolBar->AddSeparator();
             continue;
         }
-        // An empty text is not looked up: the catalogue's empty entry is its header.
-        const wxString tooltip = *row.tooltip ? wxGetTranslation(wxString::FromUTF8(row.tooltip)) : wxString();
+        const wxString tooltip = wxGetTranslation(wxString::FromUTF8(row.tooltip));
         this->*row.tool = m_toolBar->AddTool(row.id, wxString::FromUTF8(row.label), LoadIcon(row.bitmap), wxNullBitmap,
                                              row.kind, tooltip, wxEmptyString, nullptr);
         if (row.dropDown) m_toolBar->SetToolDropDown(row.id, true);
@@ -197,8 +196,7 @@ wxMenu* uiMainFrame::buildMenu(const MenuTable& table) {
         }
         wxString text = wxGetTranslation(wxString::FromUTF8(row.label));
         if (row.accelerator) text << wxS('\t') << row.accelerator;
-        // An empty text is not looked up: the catalogue's empty entry is its header.
-        const wxString help = *row.help ? wxGetTranslation(wxString::FromUTF8(row.help)) : wxString();
+        const wxString help = wxGetTranslation(wxString::FromUTF8(row.help));
         wxMenuItem* item;
         if (row.submenu) {
             item = new wxMenuItem(menu, row.id, text, help, wxITEM_NORMAL, buildMenu(*row.submenu));

@@ -75,6 +75,8 @@ TEST(InterfaceLanguage, EnglishAnswersFromTheInstalledCatalogAndChineseFromTheSo
     EXPECT_TRUE(UseInterfaceLanguage(InterfaceLanguage::English, program));
     EXPECT_EQ(CurrentInterfaceLanguage(), InterfaceLanguage::English);
     EXPECT_EQ(wxGetTranslation(source), wxS("Show the version and exit"));
+    // An empty text stays empty: the catalog's header is not an answer.
+    EXPECT_EQ(wxGetTranslation(wxString()), wxString());
     // A text the catalog does not know is shown as written.
     EXPECT_EQ(wxGetTranslation(wxString::FromUTF8("没有这句")), wxString::FromUTF8("没有这句"));
 
