@@ -1,6 +1,8 @@
 // A child with one pipe: lines of progress come in while the editor's own loop keeps running.
 #include "ui/RenderProcess.h"
 
+#include "platform/CCRunTimeFiles.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -26,10 +28,8 @@ RenderProcess::~RenderProcess() {
 }
 
 std::string RenderProcess::besideProgram() {
-    char path[4096];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) return "particle-render";
-    std::string self(path, static_cast<size_t>(n));
+    const std::string self = cocos2d::executablePath();
+    if (self.empty()) return "particle-render";
     return self.substr(0, self.rfind('/') + 1) + "particle-render";
 }
 
