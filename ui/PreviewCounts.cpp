@@ -104,8 +104,8 @@ void PreviewCounts::refresh() {
     const wxString text = textFor(selected);
     wxStatusBar* bar = m_frame->GetStatusBar();
     if (!bar) return;
-    FitField(bar, text);
     if (text == m_shown) return;
+    FitField(bar, text);
     m_shown = text;
     bar->SetStatusText(text, kCountsField);
 }
