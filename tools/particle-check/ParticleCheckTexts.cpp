@@ -19,6 +19,8 @@ struct FindingText {
 
 // Errors: the file will not load, or the game will fail with it. Warnings:
 // the game shows something other than what the file seems to say.
+// Each Chinese sentence stays one literal on the line of its marker.
+// clang-format off
 const FindingText kTexts[] = {
     {"file-unreadable", Severity::Error, "The game cannot read the file as a plist dictionary: nothing loads.",
      CC_USER_TEXT("游戏无法把该文件读成 plist 字典：什么也不会加载。")},
@@ -64,13 +66,11 @@ const FindingText kTexts[] = {
     {"life-zero-floods", Severity::Warning,
      "\"particleLifespan\" is 0: the game's emission rate is infinite, so every frame it refills all {1} "
      "particles, and each lives only 0 to {2} s from \"particleLifespanVariance\".",
-     CC_USER_TEXT("\"particleLifespan\" 为 0：游戏的发射速率为无穷大，每一帧都把 {1} 个粒子补满，每个粒子只按 "
-                  "\"particleLifespanVariance\" 存活 0 到 {2} 秒。")},
+     CC_USER_TEXT("\"particleLifespan\" 为 0：游戏的发射速率为无穷大，每一帧都把 {1} 个粒子补满，每个粒子只按 \"particleLifespanVariance\" 存活 0 到 {2} 秒。")},
     {"emission-rate-ignored", Severity::Warning,
      "The game ignores \"emissionRate\" {1} and emits {2} particles per second (maxParticles {3} / "
      "particleLifespan {4}).",
-     CC_USER_TEXT(
-         "游戏忽略 \"emissionRate\" {1}，实际每秒发射 {2} 个粒子（maxParticles {3} / particleLifespan {4}）。")},
+     CC_USER_TEXT("游戏忽略 \"emissionRate\" {1}，实际每秒发射 {2} 个粒子（maxParticles {3} / particleLifespan {4}）。")},
     {"duration-stops-at-once", Severity::Warning,
      "\"duration\" is {1}: the game stops emitting after the first frame (only -1 means endless).",
      CC_USER_TEXT("\"duration\" 为 {1}：游戏在第一帧之后就停止发射（只有 -1 表示持续发射）。")},
@@ -101,8 +101,7 @@ const FindingText kTexts[] = {
     {"blend-premultiplied-additive", Severity::Warning,
      "The texture has premultiplied alpha but the blend source is GL_SRC_ALPHA ({1}, {2}): the game applies the "
      "alpha twice, so the particles' soft edges come out dimmer and smaller.",
-     CC_USER_TEXT("纹理是预乘 alpha，但混合源因子是 GL_SRC_ALPHA（{1}, {2}）：游戏把 alpha "
-                  "乘了两次，粒子的柔和边缘会更暗、更小。")},
+     CC_USER_TEXT("纹理是预乘 alpha，但混合源因子是 GL_SRC_ALPHA（{1}, {2}）：游戏把 alpha 乘了两次，粒子的柔和边缘会更暗、更小。")},
     {"blend-straight-texture", Severity::Warning,
      "The texture has straight alpha but the blend source is GL_ONE ({1}, {2}): the game draws light fringes "
      "where the texture is transparent.",
@@ -111,6 +110,7 @@ const FindingText kTexts[] = {
     {"value-unparsable", Severity::Warning, "The game reads \"{1}\" = {2} as {3}.",
      CC_USER_TEXT("游戏把 \"{1}\" = {2} 读成 {3}。")},
 };
+// clang-format on
 
 const FindingText* find(const std::string& code) {
     for (const FindingText& t : kTexts)
